@@ -1,0 +1,36 @@
+# The face of the project: `make run` starts the keyboard, `make test` runs every test.
+BUILD ?= build
+PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth x11-utils xdotool cmake googletest \
+            imagemagick
+TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
+
+.PHONY: all deps configure build test run format clean
+
+all: build
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+		echo "Installing: $$missing"; \
+		SUDO=$$( [ "$$(id -u)" = 0 ] || echo sudo ); \
+		$$SUDO apt-get update -qq && \
+		DEBIAN_FRONTEND=noninteractive $$SUDO apt-get install -y -qq $$missing >/dev/null; \
+	fi
+
+configure: deps
+	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=$(TOOLCHAIN) \
+		-DCMAKE_BUILD_TYPE=Release
+
+build: configure
+	cmake --build $(BUILD) -j$$(nproc)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure
+
+run: build
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD)

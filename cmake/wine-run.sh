@@ -1,0 +1,46 @@
+#!/bin/bash
+# Runs a Windows program under Wine in the build folder's private prefix, with a display.
+# Usage: wine-run.sh PROGRAM [ARGS...]. The prefix is $PLINKER_WINEPREFIX, or .wineprefix in
+# the build folder (found from the current folder upwards by its CMakeCache.txt).
+set -u
+
+find_build_root() {
+    local dir=$PWD
+    while [ "$dir" != / ]; do
+        [ -f "$dir/CMakeCache.txt" ] && { echo "$dir"; return; }
+        dir=$(dirname "$dir")
+    done
+    echo "$PWD"
+}
+
+export WINEPREFIX=${PLINKER_WINEPREFIX:-$(find_build_root)/.wineprefix}
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEARCH=win64
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+# Tests need a display: one Xvfb per prefix and screen size (PLINKER_SCREEN, e.g. 240x320),
+# started on first use and left running.
+if [ -z "${DISPLAY:-}" ] || [ -n "${PLINKER_SCREEN:-}" ]; then
+    DISPLAY=$("$here/xvfb-for-prefix.sh" "$WINEPREFIX" "${PLINKER_SCREEN:-640x480}")
+    export DISPLAY
+fi
+
+# Boot the prefix once, quietly: Wine's helpers would otherwise inherit our output and CTest
+# would wait for them after every test.
+if [ ! -f "$WINEPREFIX/.plinker-ready" ]; then
+    mkdir -p "$WINEPREFIX"
+    (
+        flock -o 9
+        if [ ! -f "$WINEPREFIX/.plinker-ready" ]; then
+            wineboot -i >/dev/null 2>&1 </dev/null
+            # No window manager under Xvfb: without this, DestroyWindow waits 2 s for one.
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
+            wineserver -w
+            touch "$WINEPREFIX/.plinker-ready"
+        fi
+    ) 9>"$WINEPREFIX.lock"
+fi
+wineserver -p >/dev/null 2>&1 </dev/null
+
+exec wine "$@"
