@@ -47,12 +47,6 @@ TEST(KeyDefTest, CodeAndTextExcludeEachOther) {
     EXPECT_EQ(key.GetText(), L"");
 }
 
-TEST(KeyDefTest, FaceColorIsStoredUnchecked) {
-    KeyDef key;
-    key.SetFaceColor(0x12345678);
-    EXPECT_EQ(key.GetFaceColor(), 0x12345678u);
-}
-
 // Works on one layout of the module-wide table and puts it back afterwards.
 class AddKeyTest : public ::testing::Test {
 protected:
