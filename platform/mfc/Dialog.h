@@ -1,0 +1,39 @@
+// CDialog: a modal dialog run by the platform's dialog manager, from a dialog resource or from
+// a template in memory.
+#pragma once
+
+#include "platform/mfc/Wnd.h"
+
+class CDialog : public CWnd {
+public:
+    explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
+    // For a dialog whose template is given later with InitModalIndirect.
+    CDialog();
+
+    BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
+    // The end code given to EndDialog; -1 when the dialog could not be created.
+    virtual INT_PTR DoModal();
+    void EndDialog(int nResult);
+    void MapDialogRect(LPRECT lpRect) const;
+
+protected:
+    // Exchanges data towards the controls; TRUE lets the platform set the focus.
+    virtual BOOL OnInitDialog();
+    // Exchanges data from the controls, then ends the dialog with IDOK.
+    virtual void OnOK();
+    virtual void OnCancel();
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
+    DECLARE_MESSAGE_MAP()
+
+    CWnd* m_pParentWnd;
+    // The dialog fills the work area, as the device's shell sizes full-screen dialogs.
+    BOOL m_bFullScreen = FALSE;
+
+private:
+    friend INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);
+    // The parent, else the application's main window unless that is this dialog.
+    HWND GetSafeOwner() const;
+
+    UINT m_nIDTemplate;
+    LPCDLGTEMPLATE m_lpDialogTemplate;
+};

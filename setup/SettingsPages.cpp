@@ -1,0 +1,100 @@
+#include "setup/SettingsPages.h"
+
+#include "foundation/Settings.h"
+#include "setup/PlaceRect.h"
+#include "setup/TDialog.h"
+
+namespace {
+
+constexpr DWORD Heading = 0x5000000C;    // child, visible, text without word wrap
+constexpr DWORD FirstRadio = 0x50030009; // child, visible, group, tab stop, automatic radio
+constexpr DWORD Radio = 0x50000009;
+constexpr DWORD CheckBox = 0x50030003; // child, visible, group, tab stop, automatic check box
+
+// The placements: the first control, the next one of a block, the first of a new block.
+constexpr int FirstRow = PLACE_FIRST_ROW;
+constexpr int NextRow = PLACE_NEXT_ROW | PLACE_FULL_WIDTH;
+constexpr int NewBlock = PLACE_NEXT_ROW | PLACE_FULL_WIDTH | PLACE_HALF_GAP;
+
+struct PageControl {
+    const wchar_t* className;
+    const wchar_t* text;
+    DWORD style;
+    int placement;
+    int Settings::*target; // null: no data exchange
+};
+
+const PageControl GeneralPage[] = {
+    {L"STATIC", L"___ Layout ______________________________", Heading, FirstRow, nullptr},
+    {L"BUTTON", L"Black && white", FirstRadio, NextRow, &Settings::ColorType},
+    {L"BUTTON", L"Gray", Radio, NextRow, &Settings::ColorType},
+    {L"BUTTON", L"Colored", Radio, NextRow, &Settings::ColorType},
+    {L"STATIC", L"___ 3D __________________________________", Heading, NewBlock, nullptr},
+    {L"BUTTON", L"No 3D (maximize speed)", CheckBox, NextRow, &Settings::No3D},
+    {L"STATIC", L"___ Dialogs ________________________________________", Heading, NewBlock,
+     nullptr},
+    {L"BUTTON", L"Show Dialog buttons", CheckBox, NextRow, &Settings::ShowDlgBtn},
+    {L"BUTTON", L"Dialog buttons at screen bottom", CheckBox, NextRow, &Settings::DlgBtnBottom},
+};
+
+const PageControl FingerPage[] = {
+    {L"STATIC", L"___ Keyboard ________________________________________", Heading, FirstRow,
+     nullptr},
+    {L"BUTTON", L"Numeric", FirstRadio, NextRow, &Settings::KeyboardType},
+    {L"BUTTON", L"Extended", Radio, NextRow, &Settings::KeyboardType},
+    {L"BUTTON", L"Numeric + hex", Radio, NextRow, &Settings::KeyboardType},
+    {L"BUTTON", L"Extended + hex", Radio, NextRow, &Settings::KeyboardType},
+    {L"BUTTON", L"Big numeric", Radio, NextRow, &Settings::KeyboardType},
+    {L"STATIC", L"___ Moving keyboard ___________________________", Heading, NewBlock, nullptr},
+    {L"BUTTON", L"Small", FirstRadio, NextRow, &Settings::FloatingSizeType},
+    {L"BUTTON", L"Medium", Radio, NextRow, &Settings::FloatingSizeType},
+    {L"BUTTON", L"Large", Radio, NextRow, &Settings::FloatingSizeType},
+};
+
+const PageControl SnipletsPage[] = {
+    {L"STATIC", L"___ Sniplets _____________________________", Heading, FirstRow, nullptr},
+};
+
+// The file keeps what it held when it cannot be written; the record goes back to it.
+void SaveOrTell() {
+    if (!SaveSettings()) {
+        AfxMessageBox(L"The settings could not be saved. They stay as they were.");
+        LoadSettings();
+    }
+}
+
+template <size_t N> int ShowPage(const wchar_t* title, const PageControl (&controls)[N]) {
+    TDialog dialog(nullptr);
+    LoadSettings();
+    Settings& settings = GetSettings();
+    dialog.SetTitle(title);
+    dialog.SetButtonsFollowContent(settings.DlgBtnBottom == 0 ? 1 : 0);
+    dialog.SetShowButtons(settings.ShowDlgBtn);
+    RECT rect = {};
+    for (const PageControl& control : controls) {
+        PlaceRect(rect, control.placement);
+        void* data = control.target ? &(settings.*control.target) : nullptr;
+        dialog.AddItem(control.className, control.text, control.style, 0, &rect, data, 0);
+    }
+    const int result = static_cast<int>(dialog.DoModal());
+    if (result == IDOK) {
+        SaveOrTell();
+    } else {
+        LoadSettings();
+    }
+    return result;
+}
+
+} // namespace
+
+int ShowGeneralPage() {
+    return ShowPage(L"General", GeneralPage);
+}
+
+int ShowFingerPage() {
+    return ShowPage(L"Finger", FingerPage);
+}
+
+int ShowSnipletsPage() {
+    return ShowPage(L"Sniplets", SnipletsPage);
+}
