@@ -3,6 +3,7 @@
 #include "foundation/Settings.h"
 #include "resources/SetupResources.h"
 #include "setup/Bands.h"
+#include "setup/DefaultImDialog.h"
 #include "setup/Help.h"
 #include "setup/SettingsPages.h"
 
@@ -43,6 +44,7 @@ ON_COMMAND(IDC_GENERAL, &SetupDialog::OnGeneral)
 ON_COMMAND(IDC_SNIPLETS, &SetupDialog::OnSniplets)
 ON_COMMAND(IDC_KEYBOARD, &SetupDialog::OnKeyboard)
 ON_COMMAND(IDC_HELP_BUTTON, &SetupDialog::OnHelp)
+ON_COMMAND(IDC_BOOT_IM, &SetupDialog::OnBootIm)
 END_MESSAGE_MAP()
 
 SetupDialog::SetupDialog()
@@ -115,4 +117,8 @@ void SetupDialog::OnKeyboard() {
 
 void SetupDialog::OnHelp() {
     ShowHelp();
+}
+
+void SetupDialog::OnBootIm() {
+    ShowDefaultImDialog();
 }

@@ -16,6 +16,7 @@ protected:
     void OnSniplets();
     void OnKeyboard();
     void OnHelp();
+    void OnBootIm();
     DECLARE_MESSAGE_MAP()
 
 private:

@@ -1,4 +1,5 @@
 // Default buttons on a screen 240 pixels high (run on a 320 x 240 screen): a column on the right.
+#include "setup/DefaultImDialog.h"
 #include "setup/TDialog.h"
 #include "tests/setup/DialogDriver.h"
 #include "tests/setup/TestRect.h"
@@ -46,6 +47,18 @@ TEST(SmallScreen, OkAloneTakesTheSecondPlace) {
         Click(window, L"OK");
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(ok, expected);
+}
+
+TEST(SmallScreen, BootImDialogHasItsButtonsInTheColumnToo) {
+    RECT ok = {}, expected = {};
+    DialogDriver driver;
+    driver.When(L"Set default Boot-IM", [&](HWND window) {
+        ok = ControlRect(GetDlgItem(window, IDOK));
+        expected = DialogUnitsToPixels(window, {106, 7, 138, 16});
+        Click(window, L"Cancel");
+    });
+    EXPECT_EQ(ShowDefaultImDialog(), IDCANCEL);
     EXPECT_EQ(ok, expected);
 }
 

@@ -1,5 +1,6 @@
 // Default buttons on a screen taller than 240 pixels (run on a 240 x 320 screen): a row under the
 // content, or on row 98.
+#include "setup/DefaultImDialog.h"
 #include "setup/TDialog.h"
 #include "tests/setup/DialogDriver.h"
 #include "tests/setup/TestRect.h"
@@ -93,6 +94,18 @@ TEST(TallScreen, RowWidensTheDialogTo104) {
     const short* header = static_cast<const short*>(LocalLock(block.get()));
     EXPECT_EQ(header[7], 104); // cx
     LocalUnlock(block.get());
+}
+
+TEST(TallScreen, BootImDialogHasItsButtonsOnRow98) {
+    RECT ok = {}, expected = {};
+    DialogDriver driver;
+    driver.When(L"Set default Boot-IM", [&](HWND window) {
+        ok = ControlRect(GetDlgItem(window, IDOK));
+        expected = DialogUnitsToPixels(window, {7, 98, 53, 106});
+        Click(window, L"Cancel");
+    });
+    EXPECT_EQ(ShowDefaultImDialog(), IDCANCEL);
+    EXPECT_EQ(ok, expected);
 }
 
 } // namespace
