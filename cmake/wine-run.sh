@@ -33,10 +33,11 @@ if [ ! -f "$WINEPREFIX/.plinker-ready" ]; then
     (
         flock -o 9
         if [ ! -f "$WINEPREFIX/.plinker-ready" ]; then
-            wineboot -i >/dev/null 2>&1 </dev/null
+            # 9>&-: Wine's servers outlive this block and must not keep the lock.
+            wineboot -i >/dev/null 2>&1 </dev/null 9>&-
             # No window manager under Xvfb: without this, DestroyWindow waits 2 s for one.
-            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
-            wineserver -w
+            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null 9>&-
+            wineserver -w 9>&-
             touch "$WINEPREFIX/.plinker-ready"
         fi
     ) 9>"$WINEPREFIX.lock"

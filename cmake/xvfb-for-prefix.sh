@@ -17,7 +17,8 @@ state="$prefix/.xvfb-display-$screen"
     fi
     for n in $(seq 90 190); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        setsid Xvfb ":$n" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 </dev/null &
+        # 9>&-: the server must not inherit the lock, or it holds it for its whole life.
+        setsid Xvfb ":$n" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 </dev/null 9>&- &
         for _ in $(seq 50); do
             xdpyinfo -display ":$n" >/dev/null 2>&1 && break
             sleep 0.1
