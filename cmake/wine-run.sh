@@ -26,21 +26,23 @@ if [ -z "${DISPLAY:-}" ] || [ -n "${PLINKER_SCREEN:-}" ]; then
     export DISPLAY
 fi
 
-# Boot the prefix once, quietly: Wine's helpers would otherwise inherit our output and CTest
-# would wait for them after every test.
-if [ ! -f "$WINEPREFIX/.plinker-ready" ]; then
-    mkdir -p "$WINEPREFIX"
-    (
-        flock -o 9
-        if [ ! -f "$WINEPREFIX/.plinker-ready" ]; then
-            wineboot -i >/dev/null 2>&1 </dev/null
-            # No window manager under Xvfb: without this, DestroyWindow waits 2 s for one.
-            wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null
-            wineserver -w
-            touch "$WINEPREFIX/.plinker-ready"
-        fi
-    ) 9>"$WINEPREFIX.lock"
-fi
-wineserver -p >/dev/null 2>&1 </dev/null
+# Wine's services inherit the output of whoever starts them, and CTest would then wait for them
+# after every test. So a persistent wineserver is started here and the prefix is booted, or its
+# services started, with our output kept away from them (and away from the lock on fd 9).
+mkdir -p "$WINEPREFIX"
+(
+    flock 9
+    wineserver -p >/dev/null 2>&1 </dev/null 9>&-
+    started=$?
+    if [ ! -f "$WINEPREFIX/.plinker-ready" ]; then
+        wineboot -i >/dev/null 2>&1 </dev/null 9>&-
+        # No window manager under Xvfb: without this, DestroyWindow waits 2 s for one.
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
+            >/dev/null 2>&1 </dev/null 9>&-
+        touch "$WINEPREFIX/.plinker-ready"
+    elif [ $started = 0 ]; then
+        wineboot >/dev/null 2>&1 </dev/null 9>&-
+    fi
+) 9>"$WINEPREFIX.lock"
 
 exec wine "$@"

@@ -7,7 +7,7 @@ screen=${2:-640x480}
 mkdir -p "$prefix"
 state="$prefix/.xvfb-display-$screen"
 (
-    flock -o 9
+    flock 9
     if [ -f "$state" ]; then
         display=$(cat "$state")
         if xdpyinfo -display "$display" >/dev/null 2>&1; then
@@ -17,7 +17,8 @@ state="$prefix/.xvfb-display-$screen"
     fi
     for n in $(seq 90 190); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        setsid Xvfb ":$n" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 </dev/null &
+        # The server must not inherit the lock (fd 9), or the next caller waits forever.
+        setsid Xvfb ":$n" -screen 0 "${screen}x24" -nolisten tcp >/dev/null 2>&1 </dev/null 9>&- &
         for _ in $(seq 50); do
             xdpyinfo -display ":$n" >/dev/null 2>&1 && break
             sleep 0.1

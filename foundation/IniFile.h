@@ -1,0 +1,40 @@
+// An INI-style text file held in memory: named sections of name=value lines, read whole when
+// given a path and written whole only by `Flush`. Sections and keys match ignoring letter case;
+// only the first match counts; nothing is trimmed.
+#pragma once
+
+#include "foundation/StringList.h"
+
+#include <string>
+
+class IniFile {
+public:
+    explicit IniFile(const std::wstring& path = std::wstring());
+    IniFile(const IniFile&) = delete;
+    IniFile& operator=(const IniFile&) = delete;
+    virtual ~IniFile();
+
+    // A different path drops every section and, when not empty, reads the new file.
+    void SetPath(const std::wstring& path);
+    void Reload();
+    // False when the file could not be written (it then stays as it was) or there is no path.
+    bool Flush();
+
+    StringList* AddSection(const std::wstring& name);
+    void RemoveSection(const std::wstring& name);
+    void RemoveAllSections();
+    int SectionCount() const { return sections.Count(); }
+
+    std::wstring ReadText(const std::wstring& section, const std::wstring& key,
+                          const std::wstring& fallback) const;
+    void WriteText(const std::wstring& section, const std::wstring& key, const std::wstring& value);
+    int ReadInt(const std::wstring& section, const std::wstring& key, int fallback) const;
+    void WriteInt(const std::wstring& section, const std::wstring& key, int value);
+
+private:
+    StringList* SectionLines(const std::wstring& name) const;
+    void ParseLines(const StringList& lines);
+
+    std::wstring path;
+    StringList sections; // each entry's object is the section's line list
+};

@@ -1,0 +1,62 @@
+#include "foundation/Settings.h"
+
+#include "foundation/IniFile.h"
+
+#include <windows.h>
+
+namespace {
+
+struct PersistedSetting {
+    const wchar_t* Section;
+    const wchar_t* Key;
+    int Settings::*Field;
+    int Default;
+};
+
+// The persisted fields, in the order in which they are loaded and saved.
+const PersistedSetting PersistedSettings[] = {
+    {L"Internal", L"PosX", &Settings::PosX, 50},
+    {L"Internal", L"PosY", &Settings::PosY, 50},
+    {L"GeneralSettings", L"DlgBtnBottom", &Settings::DlgBtnBottom, 0},
+    {L"GeneralSettings", L"ShowDlgBtn", &Settings::ShowDlgBtn, 1},
+    {L"GeneralSettings", L"ColorType", &Settings::ColorType, 1},
+    {L"GeneralSettings", L"No3D", &Settings::No3D, 1},
+    {L"Keyboard", L"FloatingSizeType", &Settings::FloatingSizeType, 0},
+    {L"Keyboard", L"KeyboardType", &Settings::KeyboardType, 0},
+};
+
+} // namespace
+
+Settings& GetSettings() {
+    static Settings* instance = new Settings();
+    return *instance;
+}
+
+// The device has one file system root; on Windows it is the root of the system drive.
+std::wstring SettingsFilePath() {
+    wchar_t windows[MAX_PATH];
+    UINT length = GetSystemWindowsDirectoryW(windows, MAX_PATH);
+    std::wstring drive = length >= 2 && windows[1] == L':' ? std::wstring(windows, 2) : L"";
+    return drive + L"\\Plinkerpad.ini";
+}
+
+void LoadSettings() {
+    IniFile file;
+    file.SetPath(SettingsFilePath());
+    Settings& settings = GetSettings();
+    for (const PersistedSetting& setting : PersistedSettings)
+        settings.*setting.Field = file.ReadInt(setting.Section, setting.Key, setting.Default);
+}
+
+bool SaveSettings() {
+    IniFile file;
+    file.SetPath(SettingsFilePath());
+    const Settings& settings = GetSettings();
+    for (const PersistedSetting& setting : PersistedSettings)
+        file.WriteInt(setting.Section, setting.Key, settings.*setting.Field);
+    return file.Flush();
+}
+
+std::wstring GetVersionText() {
+    return L"V 1.12";
+}
