@@ -1,0 +1,31 @@
+// Fits the current keyboard into the window and maps points to keys. Pure arithmetic on the
+// settings (KeyboardType, FloatingSizeType, No3D) and GetSettings().Metrics: no window, no DC.
+#pragma once
+
+#include <windows.h>
+
+// Width of the handle strip at the left edge; the key grid starts KeyMargin + 9 from the left.
+constexpr int HandleStripWidth = 9;
+
+// Picks the layout (2 x KeyboardType + page; a KeyboardType outside 0..5 counts as 0) and
+// stores the grid, key size, margin and requested panel size in GetSettings().Metrics.
+// floating != 0 asks for the floating keyboard's fixed key size (the rectangle is then unused).
+// A docked window too small to give each column and row a pixel gets KeyWidth = KeyHeight = 0:
+// it has no keys. Returns the layout index, 0 to 11.
+int ComputeGeometry(int left, int top, int right, int bottom, int floating, int alternatePage);
+
+// The slot (row * Columns + column) of the key cell under the point, spans not resolved, or -1
+// when the point lies outside the Columns x Rows cells. x and y are the low and high words of a
+// mouse message's point (unsigned, so points left of or above the window come in huge).
+int KeyAt(int x, int y);
+
+// Where the key of one cell is drawn and which slot's record is drawn there.
+struct KeyFace {
+    RECT Rect;
+    int Slot; // -1: nothing to draw for this cell
+};
+
+// The face of the cell at row, column (from 0) of the layout, with two-cell keys resolved so
+// both cells give the same rectangle and slot. Slot -1 for a cell outside the grid or a span
+// that would resolve before the layout's first slot.
+KeyFace KeyFaceRect(int row, int column, int layout);

@@ -1,0 +1,63 @@
+#include "keyboard/KeyLayouts.h"
+
+KeyDef KeyLayouts[LayoutCount * SlotsPerLayout];
+int NextKeySlot = 0;
+
+OwnedBrush GrayBrush;
+OwnedBrush WhiteBrush;
+OwnedBrush BlackBrush;
+
+void CreateSharedBrushes() {
+    GrayBrush.Create(RGB(0xC0, 0xC0, 0xC0));
+    WhiteBrush.Create(RGB(0xFF, 0xFF, 0xFF));
+    BlackBrush.Create(RGB(0, 0, 0));
+}
+
+bool IsLayoutSlot(int layout, int slot) {
+    return layout >= 0 && layout < LayoutCount && slot >= 0 && slot < SlotsPerLayout;
+}
+
+KeyDef& LayoutKey(int layout, int slot) {
+    return KeyLayouts[layout * SlotsPerLayout + slot];
+}
+
+namespace {
+
+// The record the next add operation writes, or null when it would leave the table.
+KeyDef* NextRecord(int layout) {
+    return IsLayoutSlot(layout, NextKeySlot) ? &LayoutKey(layout, NextKeySlot) : nullptr;
+}
+
+} // namespace
+
+bool AddKey(int layout, const std::wstring& label, int code, int image, COLORREF faceColor,
+            HBRUSH faceBrush) {
+    KeyDef* key = NextRecord(layout);
+    if (!key)
+        return false;
+    key->SetLabel(label);
+    key->SetImage(image);
+    key->SetFaceColor(faceColor);
+    key->SetFaceBrush(faceBrush);
+    key->SetCode(code);
+    ++NextKeySlot;
+    return true;
+}
+
+bool AddCharKey(int layout, const std::wstring& label, int code) {
+    return AddKey(layout, label, code, -1, 0xFFFFFFFF, nullptr);
+}
+
+bool AddImageKey(int layout, const std::wstring& label, int code, int image) {
+    return AddKey(layout, label, code, image, 0xFFFFFFFF, nullptr);
+}
+
+bool AddTextKey(int layout, const std::wstring& label, const std::wstring& text) {
+    KeyDef* key = NextRecord(layout);
+    if (!key)
+        return false;
+    key->SetLabel(label);
+    key->SetText(text);
+    ++NextKeySlot;
+    return true;
+}

@@ -1,0 +1,3 @@
+#include "keyboard/ModuleInstance.h"
+
+HINSTANCE ModuleInstance = nullptr;
