@@ -28,6 +28,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure
 
 run: build
+	platform/run-keyboard.sh $(BUILD)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -58,6 +58,14 @@ HWND FindKeyboard() {
     return panel != nullptr ? FindWindowExW(panel, nullptr, L"PlinkerpadWndCls", nullptr) : nullptr;
 }
 
+bool KeyboardReady() {
+    HWND keyboard = FindKeyboard();
+    if (keyboard == nullptr)
+        return false;
+    const RECT client = ClientOnScreen(keyboard);
+    return ScreenPixel(POINT{client.left + 4, client.top + 4}) == RGB(128, 128, 128);
+}
+
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
     const ULONGLONG end = GetTickCount64() + timeoutMs;
     while (!condition()) {

@@ -14,6 +14,9 @@ HWND FindNotepadEdit();
 std::wstring ReadNotepadText();
 HWND FindPanel();
 HWND FindKeyboard();
+// The keyboard has painted its handle strip: the panel has handled its first messages, the
+// registration of its callback included, and taps now type.
+bool KeyboardReady();
 
 // Polls the condition until it holds or the time is up; true when it held.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);

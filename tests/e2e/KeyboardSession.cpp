@@ -82,13 +82,9 @@ void KeyboardSession::StartSession(const SessionSettings& settings) {
     notepad = FindNotepad();
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == notepad; }));
     ASSERT_TRUE(Start(L"\"" + DosPath(PLINKER_PANEL) + L"\" " + PlinkerpadClass, panelProcess));
-    ASSERT_TRUE(WaitFor([&] { return (keyboard = FindKeyboard()) != nullptr; }));
+    ASSERT_TRUE(WaitFor(KeyboardReady));
     panel = FindPanel();
-    // The strip is painted once the panel's messages have been handled, the callback included.
-    const RECT client = ClientOnScreen(keyboard);
-    ASSERT_TRUE(WaitFor([&] {
-        return ScreenPixel(POINT{client.left + 4, client.top + 4}) == RGB(128, 128, 128);
-    }));
+    keyboard = FindKeyboard();
 }
 
 void KeyboardSession::TearDown() {
