@@ -61,13 +61,54 @@ void CloseLeftovers() {
     }
 }
 
+// The settings file as it was before the tests wrote theirs; other tests of the prefix read it.
+struct SavedSettings {
+    bool existed = false;
+    std::string bytes;
+};
+SavedSettings saved;
+
+std::string ReadAll(HANDLE file) {
+    std::string bytes;
+    char buffer[4096];
+    DWORD count = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &count, nullptr) && count > 0)
+        bytes.append(buffer, count);
+    return bytes;
+}
+
+bool WriteAll(const std::string& bytes) {
+    HANDLE file = CreateFileW(SettingsFile, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return written == bytes.size();
+}
+
 } // namespace
 
 void KeyboardSession::SetUpTestSuite() {
     CloseLeftovers();
+    HANDLE file = CreateFileW(SettingsFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    saved.existed = file != INVALID_HANDLE_VALUE;
+    if (saved.existed) {
+        saved.bytes = ReadAll(file);
+        CloseHandle(file);
+    }
     ASSERT_TRUE(CopyFileW(DosPath(PLINKER_DLL).c_str(), InstalledDll, FALSE))
         << "error " << GetLastError();
     ASSERT_EQ(RunToEnd(std::wstring(L"regsvr32 /s ") + InstalledDll), 0u);
+}
+
+void KeyboardSession::TearDownTestSuite() {
+    if (saved.existed)
+        WriteAll(saved.bytes);
+    else
+        DeleteFileW(SettingsFile);
 }
 
 void KeyboardSession::SetUp() {
@@ -104,14 +145,7 @@ void KeyboardSession::WriteSettings(const SessionSettings& settings) {
         std::to_wstring(settings.colorType) + L"\r\nNo3D=" + std::to_wstring(settings.no3D) +
         L"\r\n\r\n[Keyboard]\r\nFloatingSizeType=" + std::to_wstring(settings.floatingSizeType) +
         L"\r\nKeyboardType=" + std::to_wstring(settings.keyboardType) + L"\r\n\r\n";
-    const std::string bytes(text.begin(), text.end());
-    HANDLE file = CreateFileW(SettingsFile, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    ASSERT_EQ(written, bytes.size());
+    ASSERT_TRUE(WriteAll(std::string(text.begin(), text.end())));
 }
 
 void KeyboardSession::Tap(const KeyGrid& grid, int row, int column) {

@@ -16,6 +16,7 @@ struct SessionSettings {
 class KeyboardSession : public testing::Test {
 protected:
     static void SetUpTestSuite();
+    static void TearDownTestSuite();
     void SetUp() override;
     void TearDown() override;
 
