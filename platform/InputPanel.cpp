@@ -70,22 +70,25 @@ HRESULT InputPanel::Open(IInputMethod* method) {
         return E_UNEXPECTED;
     if (!CreatePanelWindow())
         return HRESULT_FROM_WIN32(GetLastError());
+    const HRESULT selected = method->Select(window_);
+    if (FAILED(selected)) {
+        Close();
+        return selected;
+    }
     method_ = method;
     method_->AddRef();
-    HRESULT result = method_->Select(window_);
-    if (FAILED(result)) {
-        method_->Release();
-        method_ = nullptr;
+    const HRESULT started = StartSelected();
+    if (FAILED(started))
         Close();
-        return result;
-    }
+    return started;
+}
+
+HRESULT InputPanel::StartSelected() {
     IMINFO info{};
     info.cbSize = sizeof(IMINFO);
-    result = method_->GetInfo(&info);
-    if (FAILED(result)) {
-        Close();
+    const HRESULT result = method_->GetInfo(&info);
+    if (FAILED(result))
         return result;
-    }
     dockedHeight_ = DockedPanelHeight(info.rcSipRect, ScreenSize());
     docked_ = true;
     MoveTo(DockedPanelRect(ScreenSize(), dockedHeight_));

