@@ -19,7 +19,9 @@ constexpr DWORD SilentKeyUp = 6;
 constexpr BYTE ShortcutLetters[] = {'X', 'C', 'V', 'Z'};
 
 // Lower-case letters travel with the virtual key of their capital.
-UINT VirtualKeyOf(UINT code) { return code > 0x60 ? code - 32 : code; }
+UINT VirtualKeyOf(UINT code) {
+    return code > 0x60 ? code - 32 : code;
+}
 
 struct Cell {
     int Slot; // -1: no key under the point

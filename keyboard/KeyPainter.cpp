@@ -41,7 +41,8 @@ void DrawContent(const KeyDef& key, HDC dc, RECT& rect, HIMAGELIST images) {
         DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &rect, LabelFormat);
         return;
     }
-    ImageList_Draw(images, key.GetImage(), dc, rect.left + (rect.right - rect.left - PictureSize) / 2,
+    ImageList_Draw(images, key.GetImage(), dc,
+                   rect.left + (rect.right - rect.left - PictureSize) / 2,
                    rect.top + (rect.bottom - rect.top - PictureSize) / 2, ILD_NORMAL);
 }
 
