@@ -5,6 +5,7 @@
 #include "keyboard/Geometry.h"
 #include "keyboard/KeyInput.h"
 #include "keyboard/KeyLayouts.h"
+#include "keyboard/KeyboardPicture.h"
 
 namespace {
 
@@ -112,7 +113,10 @@ LRESULT PaintKeyboard(HWND window) {
     GetClientRect(window, &client);
     LoadSettings();
     const int layout = UpdateWindowGeometry(window, *state);
-    DrawKeyboard(dc, client, layout, state->pressedKey);
+    if (state->pressedKey == 0)
+        NormalKeyboardPicture.Paint(dc, client, paint.rcPaint, layout);
+    else
+        DrawKeyboard(dc, client, layout, state->pressedKey);
     EndPaint(window, &paint);
     return 0;
 }

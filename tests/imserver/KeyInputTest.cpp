@@ -58,7 +58,9 @@ TEST_F(KeyInput, SlideReleasesThePressedKeyWhereverTheFingerLifts) {
     const POINT eight = CellCentre(2, 0);
     Send(WM_LBUTTONDOWN, seven.x, seven.y);
     Send(WM_MOUSEMOVE, eight.x, eight.y);
+    EXPECT_EQ(GetCapture(), keyboard); // the lift comes here even outside the window
     Send(WM_LBUTTONUP, eight.x, eight.y);
+    EXPECT_NE(GetCapture(), keyboard);
     const POINT toggle = CellCentre(0, 0);
     Send(WM_LBUTTONDOWN, seven.x, seven.y);
     Send(WM_LBUTTONUP, toggle.x, toggle.y); // a lift over the page toggle still releases
