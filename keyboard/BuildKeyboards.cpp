@@ -35,7 +35,7 @@ bool KeyboardsBuilt = false;
 int PictureIndex[KeyPictureCount];
 
 // What one slot gets: the add operation follows from picture and colour.
-struct KeySpec {
+struct BuiltKey {
     std::wstring Label;
     int Code;
     KeyPicture Picture;
@@ -69,7 +69,7 @@ std::wstring ReadDecimalSeparator() {
 }
 
 // The separator key that offers what the locale does not use.
-KeySpec OtherSeparatorKey() {
+BuiltKey OtherSeparatorKey() {
     if (DecimalSeparator[0] == L'.')
         return {L",", L',', NoPicture, KeyColor::None};
     return {L".", L'.', NoPicture, KeyColor::None};
@@ -90,7 +90,7 @@ KeyColor CharacterColor(wchar_t character) {
     return KeyColor::None;
 }
 
-KeySpec LookUpKey(int layout, const wchar_t* label) {
+BuiltKey LookUpKey(int layout, const wchar_t* label) {
     if (std::wcscmp(label, PageToggleLabel) == 0)
         return {label, PageToggleCode, PageTogglePicture(layout), KeyColor::None};
     if (std::wcscmp(label, DecimalKeyLabel) == 0)
@@ -105,7 +105,7 @@ KeySpec LookUpKey(int layout, const wchar_t* label) {
     return {label, label[0], NoPicture, CharacterColor(label[0])};
 }
 
-void AddSpecKey(int layout, const KeySpec& key) {
+void AddBuiltKey(int layout, const BuiltKey& key) {
     int image = key.Picture == NoPicture ? -1 : PictureIndex[key.Picture];
     switch (key.Color) {
     case KeyColor::Navigation:
@@ -145,7 +145,7 @@ void FillLayout(int layout) {
     for (const wchar_t* label : BuiltInLayouts[layout].Labels) {
         if (!label)
             break;
-        AddSpecKey(layout, LookUpKey(layout, label));
+        AddBuiltKey(layout, LookUpKey(layout, label));
         MarkTwoCellKey(layout);
     }
 }
