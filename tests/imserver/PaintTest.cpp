@@ -127,8 +127,8 @@ TEST_F(Painting, TwoCellKeysAreDrawnAsOne) {
 
 TEST_F(Painting, PictureIsCentredInItsKey) {
     Repaint();
-    HBITMAP picture = static_cast<HBITMAP>(
-        LoadImageW(dll->Module(), L"BMP_BACKSPACE", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    HBITMAP picture =
+        static_cast<HBITMAP>(LoadImageW(dll->Module(), L"BMP_BACKSPACE", IMAGE_BITMAP, 0, 0, 0));
     ASSERT_NE(picture, nullptr);
     HDC memory = CreateCompatibleDC(nullptr);
     HGDIOBJ previous = SelectObject(memory, picture);
