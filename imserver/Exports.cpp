@@ -16,8 +16,14 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
     return result;
 }
 
-STDAPI DllCanUnloadNow() { return ModuleObjectCount == 0 ? S_OK : S_FALSE; }
+STDAPI DllCanUnloadNow() {
+    return ModuleObjectCount == 0 ? S_OK : S_FALSE;
+}
 
-STDAPI DllRegisterServer() { return RegisterServer(); }
+STDAPI DllRegisterServer() {
+    return RegisterServer();
+}
 
-STDAPI DllUnregisterServer() { return UnregisterServer(); }
+STDAPI DllUnregisterServer() {
+    return UnregisterServer();
+}

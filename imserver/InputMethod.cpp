@@ -31,8 +31,8 @@ void EnsureGeometry(HWND window) {
     RECT client = {};
     if (window != nullptr)
         GetClientRect(window, &client);
-    CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom, 0,
-                                    AlternatePage);
+    CurrentLayout =
+        ComputeGeometry(client.left, client.top, client.right, client.bottom, 0, AlternatePage);
 }
 
 std::wstring SetupProgramPath() {
@@ -43,9 +43,13 @@ std::wstring SetupProgramPath() {
 
 } // namespace
 
-InputMethod::InputMethod() { InterlockedIncrement(&ModuleObjectCount); }
+InputMethod::InputMethod() {
+    InterlockedIncrement(&ModuleObjectCount);
+}
 
-InputMethod::~InputMethod() { InterlockedDecrement(&ModuleObjectCount); }
+InputMethod::~InputMethod() {
+    InterlockedDecrement(&ModuleObjectCount);
+}
 
 STDMETHODIMP InputMethod::QueryInterface(REFIID iid, void** out) {
     if (out == nullptr)
@@ -59,7 +63,9 @@ STDMETHODIMP InputMethod::QueryInterface(REFIID iid, void** out) {
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) InputMethod::AddRef() { return InterlockedIncrement(&refCount); }
+STDMETHODIMP_(ULONG) InputMethod::AddRef() {
+    return InterlockedIncrement(&refCount);
+}
 
 STDMETHODIMP_(ULONG) InputMethod::Release() {
     const LONG count = InterlockedDecrement(&refCount);
@@ -134,9 +140,13 @@ STDMETHODIMP InputMethod::RegisterCallback(IIMCallback* callback) {
     return S_OK;
 }
 
-STDMETHODIMP InputMethod::GetImData(DWORD, void*) { return E_FAIL; }
+STDMETHODIMP InputMethod::GetImData(DWORD, void*) {
+    return E_FAIL;
+}
 
-STDMETHODIMP InputMethod::SetImData(DWORD, void*) { return S_OK; }
+STDMETHODIMP InputMethod::SetImData(DWORD, void*) {
+    return S_OK;
+}
 
 // Starts the setup program without waiting; its saved changes show at the next paint.
 STDMETHODIMP InputMethod::UserOptionsDlg(HWND) {

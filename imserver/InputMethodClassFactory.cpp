@@ -18,7 +18,9 @@ STDMETHODIMP InputMethodClassFactory::QueryInterface(REFIID iid, void** out) {
     return E_NOINTERFACE;
 }
 
-STDMETHODIMP_(ULONG) InputMethodClassFactory::AddRef() { return InterlockedIncrement(&refCount); }
+STDMETHODIMP_(ULONG) InputMethodClassFactory::AddRef() {
+    return InterlockedIncrement(&refCount);
+}
 
 STDMETHODIMP_(ULONG) InputMethodClassFactory::Release() {
     const LONG count = InterlockedDecrement(&refCount);

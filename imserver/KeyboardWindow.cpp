@@ -36,7 +36,9 @@ LRESULT OnNcDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-LRESULT OnPaint(HWND window, UINT, WPARAM, LPARAM) { return PaintKeyboard(window); }
+LRESULT OnPaint(HWND window, UINT, WPARAM, LPARAM) {
+    return PaintKeyboard(window);
+}
 
 LRESULT OnMouse(HWND window, UINT message, WPARAM, LPARAM lParam) {
     return HandleKeyMouse(window, message, lParam);
@@ -68,9 +70,9 @@ LRESULT OnSetState(HWND window, UINT, WPARAM kind, LPARAM data) {
 }
 
 const MessageEntry KeyboardMessages[] = {
-    {WM_NCCREATE, OnNcCreate},      {WM_PAINT, OnPaint},         {WM_USER_SETSTATE, OnSetState},
-    {WM_LBUTTONDOWN, OnMouse},      {WM_MOUSEMOVE, OnMouse},     {WM_LBUTTONUP, OnMouse},
-    {WM_LBUTTONDBLCLK, OnMouse},    {WM_NCDESTROY, OnNcDestroy},
+    {WM_NCCREATE, OnNcCreate},   {WM_PAINT, OnPaint},         {WM_USER_SETSTATE, OnSetState},
+    {WM_LBUTTONDOWN, OnMouse},   {WM_MOUSEMOVE, OnMouse},     {WM_LBUTTONUP, OnMouse},
+    {WM_LBUTTONDBLCLK, OnMouse}, {WM_NCDESTROY, OnNcDestroy},
 };
 
 } // namespace
@@ -85,16 +87,17 @@ bool RegisterKeyboardWindowClass() {
     return RegisterClassW(&windowClass) != 0;
 }
 
-void UnregisterKeyboardWindowClass() { UnregisterClassW(KeyboardWindowClass, ModuleInstance); }
+void UnregisterKeyboardWindowClass() {
+    UnregisterClassW(KeyboardWindowClass, ModuleInstance);
+}
 
 HWND CreateKeyboardWindow(HWND panel) {
     RECT client = {};
     GetClientRect(panel, &client);
-    return CreateWindowExW(0, KeyboardWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER,
-                           client.left, client.top, client.right - client.left,
-                           client.bottom - client.top, panel,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(KeyboardWindowId)),
-                           ModuleInstance, nullptr);
+    return CreateWindowExW(
+        0, KeyboardWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, client.left, client.top,
+        client.right - client.left, client.bottom - client.top, panel,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(KeyboardWindowId)), ModuleInstance, nullptr);
 }
 
 LRESULT CALLBACK KeyboardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -49,7 +49,9 @@ const RegistryEntry ServerRegistryEntries[4] = {
     {L"IsSIPInputMethod", L"1"},
 };
 
-std::wstring ClassKeyPath() { return std::wstring(L"CLSID\\") + ClassIdText; }
+std::wstring ClassKeyPath() {
+    return std::wstring(L"CLSID\\") + ClassIdText;
+}
 
 // Only the class key is checked: once it exists, registration succeeds.
 HRESULT RegisterServer() {

@@ -19,7 +19,9 @@ constexpr DWORD SilentKeyUp = 6;
 constexpr BYTE ShortcutLetters[] = {'X', 'C', 'V', 'Z'};
 
 // Lower-case letters travel with the virtual key of their capital.
-UINT VirtualKeyOf(UINT code) { return code > 0x60 ? code - 32 : code; }
+UINT VirtualKeyOf(UINT code) {
+    return code > 0x60 ? code - 32 : code;
+}
 
 struct Cell {
     int Slot; // -1: no key under the point
@@ -68,8 +70,7 @@ void TogglePage(HWND window, KeyboardWindowState& state) {
     InvalidateRect(window, nullptr, FALSE);
 }
 
-// A double tap's second touch is a press too, so a quick "00" types two zeros. The capture
-// brings the lift here even when the finger leaves the window.
+// A double tap's second touch is a press too, so a quick "00" types two zeros.
 void PressKey(HWND window, KeyboardWindowState& state, const Cell& cell) {
     ReleaseHeldKey(state);
     ClearHighlight(window, state);
@@ -87,19 +88,22 @@ void PressKey(HWND window, KeyboardWindowState& state, const Cell& cell) {
     }
     state.pressedKey = cell.Slot + 1;
     InvalidateKeyCell(window, cell.Column, cell.Row, key);
-    SetCapture(window);
 }
 
-// Only leaving the shown key changes anything; idle hovering repaints nothing.
+// Only leaving the shown key changes anything; idle hovering repaints nothing. A finger that
+// slides off a held key may go on out of the window: the capture brings its lift here. It is
+// taken only then, as it costs a plain tap more than the tap itself.
 void MoveOver(HWND window, KeyboardWindowState& state, const Cell& cell) {
     if (state.pressedKey == 0 || state.pressedKey == cell.Slot + 1)
         return;
     state.pressedKey = 0;
     InvalidateRect(window, nullptr, FALSE);
+    if (state.heldKey != 0)
+        SetCapture(window);
 }
 
 void Lift(HWND window, KeyboardWindowState& state) {
-    if (GetCapture() == window)
+    if (state.pressedKey == 0 && state.heldKey != 0) // slid off the key: captured
         ReleaseCapture();
     ClearHighlight(window, state);
     ReleaseHeldKey(state);

@@ -5,6 +5,7 @@
 #include "keyboard/Geometry.h"
 #include "keyboard/KeyInput.h"
 #include "keyboard/KeyLayouts.h"
+#include "keyboard/KeyboardPicture.h"
 
 namespace {
 
@@ -41,7 +42,8 @@ void DrawContent(const KeyDef& key, HDC dc, RECT& rect, HIMAGELIST images) {
         DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &rect, LabelFormat);
         return;
     }
-    ImageList_Draw(images, key.GetImage(), dc, rect.left + (rect.right - rect.left - PictureSize) / 2,
+    ImageList_Draw(images, key.GetImage(), dc,
+                   rect.left + (rect.right - rect.left - PictureSize) / 2,
                    rect.top + (rect.bottom - rect.top - PictureSize) / 2, ILD_NORMAL);
 }
 
@@ -111,7 +113,10 @@ LRESULT PaintKeyboard(HWND window) {
     GetClientRect(window, &client);
     LoadSettings();
     const int layout = UpdateWindowGeometry(window, *state);
-    DrawKeyboard(dc, client, layout, state->pressedKey);
+    if (state->pressedKey == 0)
+        NormalKeyboardPicture.Paint(dc, client, paint.rcPaint, layout);
+    else
+        DrawKeyboard(dc, client, layout, state->pressedKey);
     EndPaint(window, &paint);
     return 0;
 }

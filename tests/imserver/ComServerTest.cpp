@@ -12,9 +12,9 @@ class ComServer : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_NE(dll.Module(), nullptr);
-        ASSERT_EQ(dll.GetClassObject(TestClsid, IID_IClassFactory,
-                                     reinterpret_cast<void**>(&factory)),
-                  S_OK);
+        ASSERT_EQ(
+            dll.GetClassObject(TestClsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)),
+            S_OK);
     }
     void TearDown() override {
         if (factory != nullptr)
@@ -57,8 +57,7 @@ TEST_F(ComServer, FactoryCountsItsReferences) {
 TEST_F(ComServer, CreateInstanceRefusesAggregationAndForeignInterfaces) {
     RecordingCallback outer;
     void* out = reinterpret_cast<void*>(1);
-    EXPECT_EQ(factory->CreateInstance(&outer, IID_IUnknown, &out),
-              CLASS_E_NOAGGREGATION);
+    EXPECT_EQ(factory->CreateInstance(&outer, IID_IUnknown, &out), CLASS_E_NOAGGREGATION);
     EXPECT_EQ(factory->CreateInstance(nullptr, IID_IClassFactory, &out), E_NOINTERFACE);
     EXPECT_EQ(out, reinterpret_cast<void*>(1)); // left unwritten
     EXPECT_EQ(dll.CanUnloadNow(), S_OK);

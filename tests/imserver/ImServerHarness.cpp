@@ -29,12 +29,14 @@ void WriteSettingsFile(const TestSettings& settings) {
     fprintf(file, "[Internal]\nPosX=50\nPosY=50\n\n");
     fprintf(file, "[GeneralSettings]\nDlgBtnBottom=0\nShowDlgBtn=1\nColorType=%d\nNo3D=%d\n\n",
             settings.ColorType, settings.No3D);
-    fprintf(file, "[Keyboard]\nFloatingSizeType=%d\nKeyboardType=%d\n\n",
-            settings.FloatingSizeType, settings.KeyboardType);
+    fprintf(file, "[Keyboard]\nFloatingSizeType=%d\nKeyboardType=%d\n\n", settings.FloatingSizeType,
+            settings.KeyboardType);
     fclose(file);
 }
 
-void RemoveSettingsFile() { DeleteFileW(SettingsPath); }
+void RemoveSettingsFile() {
+    DeleteFileW(SettingsPath);
+}
 
 STDMETHODIMP RecordingCallback::QueryInterface(REFIID iid, void** out) {
     if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IIMCallback)) {
@@ -58,8 +60,8 @@ STDMETHODIMP RecordingCallback::SendVirtualKey(BYTE key, DWORD flags) {
 
 STDMETHODIMP RecordingCallback::SendCharEvents(UINT key, UINT flags, UINT count, UINT* shift,
                                                UINT* chars) {
-    Calls.push_back(Format("chars vk=%u flags=0x%x n=%u shift=0x%x ch=%u", key, flags, count,
-                           *shift, *chars));
+    Calls.push_back(
+        Format("chars vk=%u flags=0x%x n=%u shift=0x%x ch=%u", key, flags, count, *shift, *chars));
     return S_OK;
 }
 
@@ -72,10 +74,18 @@ std::string CharCall(UINT key, UINT flags, UINT count, UINT character) {
     return Format("chars vk=%u flags=0x%x n=%u shift=0x%x ch=%u", key, flags, count, flags,
                   character);
 }
-std::string PressOf(UINT key, UINT character) { return CharCall(key, 0x80, 1, character); }
-std::string ReleaseOf(UINT key, UINT character) { return CharCall(key, 0x10040, 1, character); }
-std::string VirtualKeyPress(UINT key) { return CharCall(key, 0x80, 0, key); }
-std::string VirtualKeyRelease(UINT key) { return CharCall(key, 0x10040, 0, key); }
+std::string PressOf(UINT key, UINT character) {
+    return CharCall(key, 0x80, 1, character);
+}
+std::string ReleaseOf(UINT key, UINT character) {
+    return CharCall(key, 0x10040, 1, character);
+}
+std::string VirtualKeyPress(UINT key) {
+    return CharCall(key, 0x80, 0, key);
+}
+std::string VirtualKeyRelease(UINT key) {
+    return CharCall(key, 0x10040, 0, key);
+}
 
 std::string ImInfoCall(DWORD flags, const RECT& rect) {
     return Format("iminfo flags=%lu (%ld,%ld,%ld,%ld)", flags, rect.left, rect.top, rect.right,
@@ -134,15 +144,18 @@ HWND CreatePanelWindow(int left, int top, int width, int height) {
         return RegisterClassW(&windowClass);
     }();
     (void)panelClass;
-    HWND panel = CreateWindowExW(WS_EX_TOOLWINDOW, PanelClass, L"", WS_POPUP | WS_VISIBLE, left,
-                                 top, width, height, nullptr, nullptr, GetModuleHandleW(nullptr),
-                                 nullptr);
+    HWND panel =
+        CreateWindowExW(WS_EX_TOOLWINDOW, PanelClass, L"", WS_POPUP | WS_VISIBLE, left, top, width,
+                        height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     PumpMessages();
     return panel;
 }
 
-HWND FindKeyboardWindow(HWND panel) { return FindWindowExW(panel, nullptr, L"PlinkerpadWndCls", nullptr); }
+HWND FindKeyboardWindow(HWND panel) {
+    return FindWindowExW(panel, nullptr, L"PlinkerpadWndCls", nullptr);
+}
 
 LPARAM PointParam(int x, int y) {
-    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)), static_cast<WORD>(static_cast<short>(y)));
+    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)),
+                      static_cast<WORD>(static_cast<short>(y)));
 }

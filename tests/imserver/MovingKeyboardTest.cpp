@@ -72,11 +72,11 @@ TEST_F(MovingKeyboard, TouchWithoutMovementNeverFloatsWhateverTheLook) {
 TEST_F(MovingKeyboard, DroppedKeyboardStaysWhollyOnTheScreen) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    Drag(-300, 40);  // left of the screen
-    Drag(60, -140);  // above row 26
-    Drag(900, 40);   // past the right edge
-    Drag(60, 700);   // past the bottom edge
-    Drag(900, 700);  // past both
+    Drag(-300, 40); // left of the screen
+    Drag(60, -140); // above row 26
+    Drag(900, 40);  // past the right edge
+    Drag(60, 700);  // past the bottom edge
+    Drag(900, 700); // past both
     const int top = Unclamped(60, 40, 0, 0).top;
     const int left = Unclamped(60, 40, 0, 0).left;
     const int right = screenWidth - 115;

@@ -94,8 +94,12 @@ bool SelectedKeyboard::HasPendingPaint() const {
     return GetUpdateRect(keyboard, &update, FALSE) != 0;
 }
 
-int SelectedKeyboard::Columns() const { return Grids[settings.KeyboardType].Columns; }
-int SelectedKeyboard::Rows() const { return Grids[settings.KeyboardType].Rows; }
+int SelectedKeyboard::Columns() const {
+    return Grids[settings.KeyboardType].Columns;
+}
+int SelectedKeyboard::Rows() const {
+    return Grids[settings.KeyboardType].Rows;
+}
 
 int SelectedKeyboard::KeyWidth() const {
     return (ClientOf(keyboard).right - Margin() - 9) / Columns();
