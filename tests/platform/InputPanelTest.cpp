@@ -167,4 +167,29 @@ TEST_F(InputPanelTest, EmptyOrMissingFloatingRectangleIsRefused) {
                 IsRect(before.left, before.top, before.right, before.bottom));
 }
 
+// The menu answers keys too: the posted keys are waiting for it when it opens.
+void ChooseFromMenu(HWND panel, int downPresses) {
+    for (int i = 0; i < downPresses; ++i)
+        PostMessageW(panel, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(panel, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageW(panel, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel), MAKELPARAM(20, 400));
+}
+
+TEST_F(InputPanelTest, MenuOptionsOpenTheMethodOptions) {
+    Open();
+    ChooseFromMenu(panel.Window(), 1);
+    EXPECT_THAT(method.calls, ElementsAre("UserOptionsDlg"));
+}
+
+TEST_F(InputPanelTest, MenuQuitClosesThePanel) {
+    Open();
+    HWND window = panel.Window();
+    ChooseFromMenu(window, 2);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+    EXPECT_THAT(method.calls, ElementsAre("Hiding", "Deselect", "Release"));
+    EXPECT_FALSE(IsWindow(window));
+}
+
 } // namespace
