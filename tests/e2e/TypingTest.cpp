@@ -77,6 +77,21 @@ TEST_F(Typing, DeleteHomeAndEuroOfTheExtendedAlternatePage) {
                              L"78"));
 }
 
+TEST_F(Typing, HexLettersTabReturnAndTheLowerCaseOfTheHexAlternatePage) {
+    ASSERT_NO_FATAL_FAILURE(StartSession(SessionSettings{2}));
+    Tap(0, 4); // A
+    Tap(1, 0); // TAB
+    Tap(2, 5); // F
+    Tap(1, 6); // RET
+    EXPECT_TRUE(NotepadShows(L"A\tF\r\n"));
+    Tap(0, 0); // page toggle
+    Tap(1, 1);
+    Tap(2, 1);
+    Tap(2, 0);
+    Tap(1, 0);
+    EXPECT_TRUE(NotepadShows(L"A\tF\r\nbh\x20AC$"));
+}
+
 TEST_F(Typing, PageToggleSwitchesBetweenThePages) {
     ASSERT_NO_FATAL_FAILURE(StartSession(SessionSettings{0}));
     Tap(0, 1);
