@@ -30,12 +30,13 @@ if [ -z "$interactive" ]; then
 fi
 
 # Wine programs run from C:, where the device's paths ("\Windows\Plinkerpad.dll") lead.
-wine_run() { (cd "$drive_c" 2>/dev/null || cd "$PLINKER_WINEPREFIX"; "$root/cmake/wine-run.sh" "$@"); }
+wine_run() { (cd "$drive_c" 2>/dev/null || cd "$PLINKER_WINEPREFIX" && "$root/cmake/wine-run.sh" "$@"); }
 probe() { wine_run "$probe" "$@"; }
 
 echo "Wine prefix: $PLINKER_WINEPREFIX"
-mkdir -p "$(dirname "$PLINKER_WINEPREFIX")"
-probe close-panel >/dev/null || true # boots a new prefix; a panel of an earlier run lets go of the DLL
+mkdir -p "$PLINKER_WINEPREFIX"
+# The first Wine call boots a new prefix; a panel left from an earlier run lets go of the DLL.
+probe close-panel >/dev/null || true
 # A new file, not one rewritten in place: Wine keeps the old image of a DLL by its inode.
 cp --remove-destination "$dll" "$panel" "$drive_c/windows/"
 [ -z "$setup" ] || cp --remove-destination "$setup" "$drive_c/windows/"
