@@ -2,14 +2,17 @@
 
 #include "Desktop.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdio>
 
 namespace {
 
+// Wine reuses process IDs, so the time of day makes the name unique.
 std::string StatusFile() {
     static int count = 0;
     return "/tmp/plinker-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-           std::to_string(++count);
+           std::to_string(GetTickCount64()) + "-" + std::to_string(++count);
 }
 
 std::wstring DosPath(const std::string& unixPath) {
@@ -24,7 +27,7 @@ std::string At(POINT point) {
 }
 
 void Xdotool(const std::string& arguments) {
-    RunUnix("xdotool " + arguments);
+    EXPECT_EQ(RunUnix("xdotool " + arguments), 0) << "xdotool " << arguments;
 }
 
 } // namespace
@@ -45,7 +48,9 @@ int RunUnix(const std::string& command) {
         CloseHandle(process.hThread);
     if (process.hProcess != nullptr)
         CloseHandle(process.hProcess);
-    if (!WaitFor([&] { return GetFileAttributesW(statusPath.c_str()) != INVALID_FILE_ATTRIBUTES; }))
+    // A loaded machine can take seconds to start a process.
+    if (!WaitFor([&] { return GetFileAttributesW(statusPath.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                 30000))
         return -1;
     int result = -1;
     if (FILE* file = _wfopen(statusPath.c_str(), L"r")) {
@@ -58,7 +63,11 @@ int RunUnix(const std::string& command) {
 }
 
 bool XdotoolAvailable() {
-    return RunUnix("command -v xdotool >/dev/null") == 0;
+    for (const wchar_t* path : {L"Z:\\usr\\bin\\xdotool", L"Z:\\usr\\local\\bin\\xdotool"}) {
+        if (GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES)
+            return true;
+    }
+    return false;
 }
 
 void XClick(POINT at, int button) {

@@ -9,6 +9,7 @@
 // Runs a shell command line and returns its exit status; -1 when it did not finish in time.
 int RunUnix(const std::string& command);
 
+// Whether the xdotool program is installed (it is looked for where the distribution puts it).
 bool XdotoolAvailable();
 void XClick(POINT at, int button = 1);
 void XDoubleClick(POINT at);
