@@ -6,7 +6,6 @@
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_ATTACH) {
-        DisableThreadLibraryCalls(instance);
         ModuleInstance = instance;
         GetSettings();
         LoadSettings();

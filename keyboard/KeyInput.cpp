@@ -40,19 +40,11 @@ Cell CellAt(LPARAM lParam) {
     return slot < 0 ? Cell{-1, 0, 0} : CellOfSlot(slot);
 }
 
-void InvalidateSlot(HWND window, int layout, int slot) {
-    if (layout != CurrentLayout) {
-        InvalidateRect(window, nullptr, FALSE);
-        return;
-    }
-    const Cell cell = CellOfSlot(slot);
-    InvalidateKeyCell(window, cell.Column, cell.Row, LayoutKey(layout, slot));
-}
-
 void ClearHighlight(HWND window, KeyboardWindowState& state) {
     if (state.pressedKey == 0)
         return;
-    InvalidateSlot(window, CurrentLayout, state.pressedKey - 1);
+    const Cell cell = CellOfSlot(state.pressedKey - 1);
+    InvalidateKeyCell(window, cell.Column, cell.Row, LayoutKey(CurrentLayout, cell.Slot));
     state.pressedKey = 0;
 }
 

@@ -1,6 +1,7 @@
 #include "keyboard/KeyboardPicture.h"
 
 #include "foundation/Settings.h"
+#include "keyboard/BuildKeyboards.h"
 #include "keyboard/KeyPainter.h"
 
 KeyboardPicture NormalKeyboardPicture;
@@ -10,24 +11,20 @@ KeyboardPicture::~KeyboardPicture() {
 }
 
 bool KeyboardPicture::Look::operator==(const Look& other) const {
-    return Layout == other.Layout && ColorType == other.ColorType && No3D == other.No3D &&
-           Columns == other.Columns && Rows == other.Rows && KeyWidth == other.KeyWidth &&
-           KeyHeight == other.KeyHeight && KeyMargin == other.KeyMargin && Width == other.Width &&
-           Height == other.Height;
+    return Pictures == other.Pictures && Layout == other.Layout && ColorType == other.ColorType &&
+           No3D == other.No3D && Columns == other.Columns && Rows == other.Rows &&
+           KeyWidth == other.KeyWidth && KeyHeight == other.KeyHeight &&
+           KeyMargin == other.KeyMargin && Width == other.Width && Height == other.Height;
 }
 
 KeyboardPicture::Look KeyboardPicture::CurrentLook(const RECT& client, int layout) {
     const Settings& settings = GetSettings();
     const KeyboardMetrics& metrics = settings.Metrics;
-    return {layout,
-            settings.ColorType,
-            settings.No3D,
-            metrics.Columns,
-            metrics.Rows,
-            metrics.KeyWidth,
-            metrics.KeyHeight,
-            metrics.KeyMargin,
-            client.right - client.left,
+    return {KeyImageList.Get(),        layout,
+            settings.ColorType,        settings.No3D,
+            metrics.Columns,           metrics.Rows,
+            metrics.KeyWidth,          metrics.KeyHeight,
+            metrics.KeyMargin,         client.right - client.left,
             client.bottom - client.top};
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 
 class KeyboardPicture {
 public:
@@ -19,6 +20,7 @@ public:
 private:
     // Everything the drawing depends on besides the fixed keys and pictures.
     struct Look {
+        HIMAGELIST Pictures; // null until the keyboards are built
         int Layout;
         int ColorType;
         int No3D;

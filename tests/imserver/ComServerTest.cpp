@@ -26,12 +26,6 @@ protected:
 
 } // namespace
 
-TEST_F(ComServer, ExportsAreNamedWithoutDecoration) {
-    for (const char* name :
-         {"DllGetClassObject", "DllCanUnloadNow", "DllRegisterServer", "DllUnregisterServer"})
-        EXPECT_NE(GetProcAddress(dll.Module(), name), nullptr) << name;
-}
-
 TEST_F(ComServer, UnknownClassIsNotAvailable) {
     void* out = reinterpret_cast<void*>(1);
     EXPECT_EQ(dll.GetClassObject(Unknown, IID_IClassFactory, &out), CLASS_E_CLASSNOTAVAILABLE);

@@ -92,6 +92,31 @@ TEST_F(InputMethodObject, GetInfoBeforeAnyPaintReportsTheDockedPanelSize) {
     EXPECT_EQ(method->Deselect(), S_OK);
 }
 
+TEST_F(InputMethodObject, GetInfoBeforeSelectReportsTheSizeWithoutIcons) {
+    IMINFO info = {};
+    ASSERT_EQ(method->GetInfo(&info), S_OK);
+    EXPECT_EQ(info.rcSipRect.right, 245);
+    EXPECT_EQ(info.rcSipRect.bottom, 92);
+    EXPECT_EQ(info.hImageNarrow, nullptr);
+    EXPECT_EQ(method->GetInfo(nullptr), E_POINTER);
+}
+
+TEST_F(InputMethodObject, KeyboardPaintedBeforeGetInfoShowsItsKeysAfterwards) {
+    WriteSettingsFile({2, 0, 0, 0}); // coloured: digits are blue once the keys exist
+    ASSERT_EQ(method->Select(panel), S_OK);
+    HWND keyboard = FindKeyboardWindow(panel);
+    UpdateWindow(keyboard);
+    IMINFO info = {};
+    ASSERT_EQ(method->GetInfo(&info), S_OK);
+    InvalidateRect(keyboard, nullptr, FALSE);
+    UpdateWindow(keyboard);
+    HDC dc = GetDC(keyboard);
+    const COLORREF seven = GetPixel(dc, 11 + 45 + 3, 2 + 25 - 4); // inside the "7" key
+    ReleaseDC(keyboard, dc);
+    EXPECT_EQ(seven, 0xFFA0A0u);
+    EXPECT_EQ(method->Deselect(), S_OK);
+}
+
 TEST_F(InputMethodObject, ReceiveSipInfoMakesTheKeyboardFollowThePanel) {
     ASSERT_EQ(method->Select(panel), S_OK);
     SetWindowPos(panel, nullptr, 0, 0, 300, 100, SWP_NOMOVE | SWP_NOZORDER);

@@ -176,3 +176,17 @@ TEST_F(Painting, ChangedSettingsShowAtTheNextPaint) {
     Repaint();
     EXPECT_EQ(FacePixel(1, 0), White);
 }
+
+TEST_F(Painting, KeysAreLaidOutAnewWhenThePanelGrows) {
+    Repaint();
+    SetWindowPos(panel, nullptr, 0, 0, 400, 120, SWP_NOMOVE | SWP_NOZORDER);
+    SIPINFO sip = {};
+    sip.cbSize = sizeof(sip);
+    method->ReceiveSipInfo(&sip);
+    UpdateWindow(keyboard);
+    EXPECT_EQ(KeyWidth(), (398 - 2 - 9) / 5);
+    const RECT face = FaceRect(4, 2); // the last key, far from where it was
+    EXPECT_EQ(Pixel(face.left + 3, face.bottom - 4), Gray);
+    EXPECT_EQ(Pixel(face.right, (face.top + face.bottom) / 2), Black);
+    EXPECT_EQ(Pixel(face.right + 1, (face.top + face.bottom) / 2), White);
+}
