@@ -18,8 +18,7 @@ deps:
 	fi
 
 configure: deps
-	@[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=$(TOOLCHAIN) \
-		-DCMAKE_BUILD_TYPE=Release
+	@cmake -S . -B $(BUILD) -DCMAKE_TOOLCHAIN_FILE=$(TOOLCHAIN) -DCMAKE_BUILD_TYPE=Release >/dev/null
 
 build: configure
 	cmake --build $(BUILD) -j$$(nproc)
