@@ -45,4 +45,13 @@ mkdir -p "$WINEPREFIX"
     fi
 ) 9>"$WINEPREFIX.lock"
 
-exec wine "$@"
+# Wine starts its desktop process on a program's first window, and that process inherits the
+# program's output and outlives it by seconds: hand the output on through files, so that whoever
+# reads it (CTest) sees its end when the program ends.
+out=$(mktemp) err=$(mktemp)
+trap 'rm -f "$out" "$err"' EXIT
+wine "$@" >"$out" 2>"$err"
+status=$?
+cat "$out"
+cat "$err" >&2
+exit $status

@@ -1,0 +1,164 @@
+#include "imserver/InputMethod.h"
+
+#include "foundation/Settings.h"
+#include "imserver/KeyboardWindow.h"
+#include "imserver/ServerModule.h"
+#include "keyboard/BuildKeyboards.h"
+#include "keyboard/Geometry.h"
+#include "keyboard/KeyInput.h"
+#include "keyboard/ModuleInstance.h"
+
+#include <string>
+
+namespace {
+
+constexpr COLORREF MaskColor = 0x00FFFFFF;
+
+// An icon image list of one picture at index 0, loaded from the library's bitmap resource.
+HIMAGELIST CreateIconList(int width, int height, const wchar_t* resource) {
+    HIMAGELIST list = ImageList_Create(width, height, ILC_MASK, 1, 0);
+    HBITMAP bitmap = LoadBitmapW(ModuleInstance, resource);
+    ImageList_AddMasked(list, bitmap, MaskColor);
+    DeleteObject(bitmap);
+    return list;
+}
+
+// The panel size follows the metrics of the last geometry; before any, the docked size of the
+// current settings for the keyboard window as it is now.
+void EnsureGeometry(HWND window) {
+    if (CurrentLayout >= 0)
+        return;
+    RECT client = {};
+    if (window != nullptr)
+        GetClientRect(window, &client);
+    CurrentLayout =
+        ComputeGeometry(client.left, client.top, client.right, client.bottom, 0, AlternatePage);
+}
+
+std::wstring SetupProgramPath() {
+    wchar_t folder[MAX_PATH] = {};
+    GetWindowsDirectoryW(folder, MAX_PATH);
+    return std::wstring(folder) + L"\\PlinkerpadSetup.exe";
+}
+
+} // namespace
+
+InputMethod::InputMethod() {
+    InterlockedIncrement(&ModuleObjectCount);
+}
+
+InputMethod::~InputMethod() {
+    InterlockedDecrement(&ModuleObjectCount);
+}
+
+STDMETHODIMP InputMethod::QueryInterface(REFIID iid, void** out) {
+    if (out == nullptr)
+        return E_POINTER;
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IInputMethod)) {
+        *out = static_cast<IInputMethod*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+}
+
+STDMETHODIMP_(ULONG) InputMethod::AddRef() {
+    return InterlockedIncrement(&refCount);
+}
+
+STDMETHODIMP_(ULONG) InputMethod::Release() {
+    const LONG count = InterlockedDecrement(&refCount);
+    if (count == 0)
+        delete this;
+    return count;
+}
+
+STDMETHODIMP InputMethod::Select(HWND panel) {
+    GetSettings().SipState = SIPF_ON | SIPF_DOCKED;
+    narrowImages.Attach(CreateIconList(16, 16, L"BMP_NARROW"));
+    wideImages.Attach(CreateIconList(32, 16, L"BMP_WIDE"));
+    if (!RegisterKeyboardWindowClass())
+        return E_FAIL;
+    keyboardWindow = CreateKeyboardWindow(panel);
+    return IsWindow(keyboardWindow) ? S_OK : E_FAIL;
+}
+
+STDMETHODIMP InputMethod::Deselect() {
+    if (keyboardWindow != nullptr)
+        DestroyWindow(keyboardWindow);
+    keyboardWindow = nullptr;
+    UnregisterKeyboardWindowClass();
+    narrowImages.Reset();
+    wideImages.Reset();
+    return S_OK;
+}
+
+STDMETHODIMP InputMethod::Showing() {
+    GetSettings().SipState |= SIPF_ON;
+    return S_OK;
+}
+
+STDMETHODIMP InputMethod::Hiding() {
+    GetSettings().SipState &= ~SIPF_ON;
+    return S_OK;
+}
+
+STDMETHODIMP InputMethod::GetInfo(IMINFO* info) {
+    if (info == nullptr)
+        return E_POINTER;
+    BuildKeyboards();
+    EnsureGeometry(keyboardWindow);
+    const KeyboardMetrics& metrics = GetSettings().Metrics;
+    info->cbSize = sizeof(IMINFO);
+    info->hImageNarrow = narrowImages.Get();
+    info->hImageWide = wideImages.Get();
+    info->iNarrow = 0;
+    info->iWide = 0;
+    info->fdwFlags = SIPF_DOCKED;
+    info->rcSipRect = {0, 0, metrics.PanelWidth, metrics.PanelHeight};
+    if (keyboardWindow != nullptr)
+        SendMessageW(keyboardWindow, WM_USER_SETSTATE, SetStateImInfo,
+                     reinterpret_cast<LPARAM>(info));
+    return S_OK;
+}
+
+// Floating, the platform's visible desktop ends 26 rows higher (room for its own bar).
+STDMETHODIMP InputMethod::ReceiveSipInfo(SIPINFO* info) {
+    if (info != nullptr && GetSettings().SipState == SIPF_ON)
+        info->rcVisibleDesktop.bottom -= 26;
+    if (keyboardWindow != nullptr)
+        SendMessageW(keyboardWindow, WM_USER_SETSTATE, SetStateFollowParent,
+                     reinterpret_cast<LPARAM>(info));
+    return S_OK;
+}
+
+STDMETHODIMP InputMethod::RegisterCallback(IIMCallback* callback) {
+    if (keyboardWindow != nullptr)
+        PostMessageW(keyboardWindow, WM_USER_SETSTATE, SetStateCallback,
+                     reinterpret_cast<LPARAM>(callback));
+    return S_OK;
+}
+
+STDMETHODIMP InputMethod::GetImData(DWORD, void*) {
+    return E_FAIL;
+}
+
+STDMETHODIMP InputMethod::SetImData(DWORD, void*) {
+    return S_OK;
+}
+
+// Starts the setup program without waiting; its saved changes show at the next paint.
+STDMETHODIMP InputMethod::UserOptionsDlg(HWND) {
+    const std::wstring path = SetupProgramPath();
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    if (CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &process)) {
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+    LoadSettings();
+    return S_OK;
+}

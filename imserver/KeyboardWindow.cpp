@@ -1,0 +1,109 @@
+#include "imserver/KeyboardWindow.h"
+
+#include "keyboard/KeyInput.h"
+#include "keyboard/KeyPainter.h"
+#include "keyboard/KeyboardWindowState.h"
+#include "keyboard/ModuleInstance.h"
+
+#include <cstring>
+#include <iterator>
+#include <new>
+
+namespace {
+
+using MessageHandler = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
+
+struct MessageEntry {
+    UINT Message;
+    MessageHandler Handler;
+};
+
+// The state is bound before any other message can need it, and the window refuses to exist
+// without it.
+LRESULT OnNcCreate(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    KeyboardWindowState* state = new (std::nothrow) KeyboardWindowState{};
+    if (state == nullptr)
+        return FALSE;
+    const CREATESTRUCTW* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    GetWindowRect(create->hwndParent, &state->dockedRect);
+    BindWindowState(window, state);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT OnNcDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    delete WindowStateOf(window);
+    BindWindowState(window, nullptr);
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT OnPaint(HWND window, UINT, WPARAM, LPARAM) {
+    return PaintKeyboard(window);
+}
+
+LRESULT OnMouse(HWND window, UINT message, WPARAM, LPARAM lParam) {
+    return HandleKeyMouse(window, message, lParam);
+}
+
+void FollowParent(HWND window) {
+    RECT parent = {};
+    GetClientRect(GetParent(window), &parent);
+    MoveWindow(window, 0, 0, parent.right - parent.left, parent.bottom - parent.top, TRUE);
+}
+
+LRESULT OnSetState(HWND window, UINT, WPARAM kind, LPARAM data) {
+    KeyboardWindowState* state = WindowStateOf(window);
+    switch (kind) {
+    case SetStateCallback:
+        state->callback = reinterpret_cast<IIMCallback*>(data);
+        break;
+    case SetStateImInfo:
+        if (data != 0)
+            std::memcpy(&state->imInfo, reinterpret_cast<const IMINFO*>(data), sizeof(IMINFO));
+        break;
+    case SetStateFollowParent:
+        FollowParent(window);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+const MessageEntry KeyboardMessages[] = {
+    {WM_NCCREATE, OnNcCreate},   {WM_PAINT, OnPaint},         {WM_USER_SETSTATE, OnSetState},
+    {WM_LBUTTONDOWN, OnMouse},   {WM_MOUSEMOVE, OnMouse},     {WM_LBUTTONUP, OnMouse},
+    {WM_LBUTTONDBLCLK, OnMouse}, {WM_NCDESTROY, OnNcDestroy},
+};
+
+} // namespace
+
+bool RegisterKeyboardWindowClass() {
+    WNDCLASSW windowClass = {};
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = KeyboardWndProc;
+    windowClass.hInstance = ModuleInstance;
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+    windowClass.lpszClassName = KeyboardWindowClass;
+    return RegisterClassW(&windowClass) != 0;
+}
+
+void UnregisterKeyboardWindowClass() {
+    UnregisterClassW(KeyboardWindowClass, ModuleInstance);
+}
+
+HWND CreateKeyboardWindow(HWND panel) {
+    RECT client = {};
+    GetClientRect(panel, &client);
+    return CreateWindowExW(
+        0, KeyboardWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, client.left, client.top,
+        client.right - client.left, client.bottom - client.top, panel,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(KeyboardWindowId)), ModuleInstance, nullptr);
+}
+
+LRESULT CALLBACK KeyboardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    for (const MessageEntry& entry : KeyboardMessages) {
+        if (entry.Message == message)
+            return entry.Handler(window, message, wParam, lParam);
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}

@@ -1,0 +1,24 @@
+// The keyboard window that the input method places in the input panel's window.
+#pragma once
+
+#include <windows.h>
+
+inline constexpr wchar_t KeyboardWindowClass[] = L"PlinkerpadWndCls";
+
+// Private message by which the input method object hands information to its window.
+inline constexpr UINT WM_USER_SETSTATE = WM_USER + 100;
+enum SetStateKind : WPARAM {
+    SetStateCallback = 0,     // lParam: IIMCallback*
+    SetStateImInfo = 1,       // lParam: IMINFO* to copy
+    SetStateFollowParent = 2, // lParam: SIPINFO* (not read)
+};
+
+inline constexpr int KeyboardWindowId = 10;
+
+bool RegisterKeyboardWindowClass();
+void UnregisterKeyboardWindowClass();
+
+// A visible child covering the panel's client area; null on failure.
+HWND CreateKeyboardWindow(HWND panel);
+
+LRESULT CALLBACK KeyboardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

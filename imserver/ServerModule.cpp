@@ -1,0 +1,3 @@
+#include "imserver/ServerModule.h"
+
+LONG ModuleObjectCount = 0;

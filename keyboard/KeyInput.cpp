@@ -1,0 +1,176 @@
+#include "keyboard/KeyInput.h"
+
+#include "foundation/Settings.h"
+#include "keyboard/Geometry.h"
+#include "keyboard/KeyLayouts.h"
+#include "keyboard/MovingKeyboard.h"
+
+int AlternatePage = 0;
+int CurrentLayout = -1;
+
+namespace {
+
+constexpr UINT PressFlags = 0x80;      // the key is down
+constexpr UINT ReleaseFlags = 0x10040; // it was down, and the event carries no character
+constexpr DWORD SilentKeyDown = 4;
+constexpr DWORD SilentKeyUp = 6;
+
+// The letters of codes -1 to -4: cut, copy, paste, undo.
+constexpr BYTE ShortcutLetters[] = {'X', 'C', 'V', 'Z'};
+
+// Lower-case letters travel with the virtual key of their capital.
+UINT VirtualKeyOf(UINT code) {
+    return code > 0x60 ? code - 32 : code;
+}
+
+struct Cell {
+    int Slot; // -1: no key under the point
+    int Column;
+    int Row;
+};
+
+Cell CellOfSlot(int slot) {
+    const int columns = GetSettings().Metrics.Columns;
+    return {slot, slot % columns, slot / columns};
+}
+
+// Mouse points are unsigned 16-bit here: points left of or above the window lie on no key.
+Cell CellAt(LPARAM lParam) {
+    const int slot = KeyAt(LOWORD(lParam), HIWORD(lParam));
+    return slot < 0 ? Cell{-1, 0, 0} : CellOfSlot(slot);
+}
+
+void ClearHighlight(HWND window, KeyboardWindowState& state) {
+    if (state.pressedKey == 0)
+        return;
+    const Cell cell = CellOfSlot(state.pressedKey - 1);
+    InvalidateKeyCell(window, cell.Column, cell.Row, LayoutKey(CurrentLayout, cell.Slot));
+    state.pressedKey = 0;
+}
+
+// Every press that was sent gets exactly one release of the same key, wherever the finger lifts.
+void ReleaseHeldKey(KeyboardWindowState& state) {
+    if (state.heldKey == 0)
+        return;
+    SendKeyEvent(false, LayoutKey(state.heldLayout, state.heldKey - 1), state.callback);
+    state.heldKey = 0;
+}
+
+void TogglePage(HWND window, KeyboardWindowState& state) {
+    AlternatePage = AlternatePage == 0 ? 1 : 0;
+    state.pressedKey = 0;
+    InvalidateRect(window, nullptr, FALSE);
+}
+
+// A double tap's second touch is a press too, so a quick "00" types two zeros.
+void PressKey(HWND window, KeyboardWindowState& state, const Cell& cell) {
+    ReleaseHeldKey(state);
+    ClearHighlight(window, state);
+    if (cell.Slot < 0)
+        return;
+    const KeyDef& key = LayoutKey(CurrentLayout, cell.Slot);
+    if (key.GetCode() == PageToggleCode) {
+        TogglePage(window, state);
+        return;
+    }
+    if (state.callback != nullptr) {
+        SendKeyEvent(true, key, state.callback);
+        state.heldKey = cell.Slot + 1;
+        state.heldLayout = CurrentLayout;
+    }
+    state.pressedKey = cell.Slot + 1;
+    InvalidateKeyCell(window, cell.Column, cell.Row, key);
+}
+
+// Only leaving the shown key changes anything; idle hovering repaints nothing. A finger that
+// slides off a held key may go on out of the window: the capture brings its lift here. It is
+// taken only then, as it costs a plain tap more than the tap itself.
+void MoveOver(HWND window, KeyboardWindowState& state, const Cell& cell) {
+    if (state.pressedKey == 0 || state.pressedKey == cell.Slot + 1)
+        return;
+    state.pressedKey = 0;
+    InvalidateRect(window, nullptr, FALSE);
+    if (state.heldKey != 0)
+        SetCapture(window);
+}
+
+void Lift(HWND window, KeyboardWindowState& state) {
+    if (state.pressedKey == 0 && state.heldKey != 0) // slid off the key: captured
+        ReleaseCapture();
+    ClearHighlight(window, state);
+    ReleaseHeldKey(state);
+}
+
+} // namespace
+
+int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state) {
+    RECT client = {};
+    GetClientRect(window, &client);
+    CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom,
+                                    state.dragging, AlternatePage);
+    return CurrentLayout;
+}
+
+LRESULT HandleKeyMouse(HWND window, UINT message, LPARAM lParam) {
+    KeyboardWindowState* state = WindowStateOf(window);
+    if (state == nullptr || HandleStripMouse(window, *state, message, lParam))
+        return 0;
+    UpdateWindowGeometry(window, *state);
+    const Cell cell = CellAt(lParam);
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        PressKey(window, *state, cell);
+        break;
+    case WM_MOUSEMOVE:
+        MoveOver(window, *state, cell);
+        break;
+    case WM_LBUTTONUP:
+        Lift(window, *state);
+        break;
+    default:
+        break;
+    }
+    return 0;
+}
+
+void SendKeyEvent(bool isPress, const KeyDef& key, IIMCallback* callback) {
+    if (callback == nullptr || !key.GetText().empty())
+        return;
+    UINT flags = isPress ? PressFlags : ReleaseFlags;
+    const int code = key.GetCode();
+    if (code >= 0) {
+        UINT character = static_cast<UINT>(code);
+        callback->SendCharEvents(VirtualKeyOf(character), flags, 1, &flags, &character);
+    } else if (code >= -4) {
+        if (isPress)
+            SendCtrlShortcut(callback, ShortcutLetters[-code - 1]);
+    } else {
+        UINT virtualKey = static_cast<UINT>(-code);
+        callback->SendCharEvents(VirtualKeyOf(virtualKey), flags, 0, &flags, &virtualKey);
+    }
+}
+
+void SendCtrlShortcut(IIMCallback* callback, BYTE letter) {
+    callback->SendVirtualKey(VK_LCONTROL, SilentKeyDown);
+    callback->SendVirtualKey(letter, SilentKeyDown);
+    callback->SendVirtualKey(letter, SilentKeyUp);
+    callback->SendVirtualKey(VK_LCONTROL, SilentKeyUp);
+}
+
+// Vertically the cell is invalidated without the margin.
+void InvalidateKeyCell(HWND window, int column, int row, const KeyDef& key) {
+    const KeyboardMetrics& metrics = GetSettings().Metrics;
+    const int gridLeft = metrics.KeyMargin + HandleStripWidth;
+    RECT cell = {column * metrics.KeyWidth + gridLeft, row * metrics.KeyHeight,
+                 (column + 1) * metrics.KeyWidth + gridLeft, (row + 1) * metrics.KeyHeight};
+    if (key.GetHorizontalSpan() < 0)
+        cell.left -= metrics.KeyWidth;
+    else if (key.GetHorizontalSpan() > 0)
+        cell.right += metrics.KeyWidth;
+    if (key.GetVerticalSpan() < 0)
+        cell.top -= metrics.KeyHeight;
+    else if (key.GetVerticalSpan() > 0)
+        cell.bottom += metrics.KeyHeight;
+    InvalidateRect(window, &cell, FALSE);
+}

@@ -1,0 +1,76 @@
+#include "keyboard/KeyboardPicture.h"
+
+#include "foundation/Settings.h"
+#include "keyboard/BuildKeyboards.h"
+#include "keyboard/KeyPainter.h"
+
+KeyboardPicture NormalKeyboardPicture;
+
+KeyboardPicture::~KeyboardPicture() {
+    Release();
+}
+
+bool KeyboardPicture::Look::operator==(const Look& other) const {
+    return Pictures == other.Pictures && Layout == other.Layout && ColorType == other.ColorType &&
+           No3D == other.No3D && Columns == other.Columns && Rows == other.Rows &&
+           KeyWidth == other.KeyWidth && KeyHeight == other.KeyHeight &&
+           KeyMargin == other.KeyMargin && Width == other.Width && Height == other.Height;
+}
+
+KeyboardPicture::Look KeyboardPicture::CurrentLook(const RECT& client, int layout) {
+    const Settings& settings = GetSettings();
+    const KeyboardMetrics& metrics = settings.Metrics;
+    return {KeyImageList.Get(),        layout,
+            settings.ColorType,        settings.No3D,
+            metrics.Columns,           metrics.Rows,
+            metrics.KeyWidth,          metrics.KeyHeight,
+            metrics.KeyMargin,         client.right - client.left,
+            client.bottom - client.top};
+}
+
+void KeyboardPicture::Release() {
+    if (memory != nullptr) {
+        SelectObject(memory, originalBitmap);
+        DeleteDC(memory);
+    }
+    if (bitmap != nullptr)
+        DeleteObject(bitmap);
+    memory = nullptr;
+    bitmap = nullptr;
+    valid = false;
+}
+
+// The picture starts as the window's erased background (the class brush is white).
+void KeyboardPicture::Redraw(HDC target, const RECT& client, const Look& look) {
+    if (!valid || look.Width != drawn.Width || look.Height != drawn.Height) {
+        Release();
+        memory = CreateCompatibleDC(target);
+        bitmap = CreateCompatibleBitmap(target, look.Width, look.Height);
+        if (memory == nullptr || bitmap == nullptr) {
+            Release();
+            return;
+        }
+        originalBitmap = SelectObject(memory, bitmap);
+    }
+    const RECT whole = {0, 0, look.Width, look.Height};
+    FillRect(memory, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SetWindowOrgEx(memory, client.left, client.top, nullptr);
+    DrawKeyboard(memory, client, look.Layout, 0);
+    SetWindowOrgEx(memory, 0, 0, nullptr);
+    drawn = look;
+    valid = true;
+}
+
+void KeyboardPicture::Paint(HDC target, const RECT& client, const RECT& area, int layout) {
+    const Look look = CurrentLook(client, layout);
+    if (look.Width <= 0 || look.Height <= 0)
+        return;
+    if (!valid || !(look == drawn))
+        Redraw(target, client, look);
+    if (!valid) { // no memory for the picture: draw straight into the target
+        DrawKeyboard(target, client, layout, 0);
+        return;
+    }
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, memory,
+           area.left - client.left, area.top - client.top, SRCCOPY);
+}

@@ -1,0 +1,48 @@
+// The keyboard as drawn with no key pressed, kept between paints: a full paint with the same
+// layout, look and size copies it instead of drawing every key again. The settings are still
+// reloaded and the geometry recomputed at every paint; only the drawing is reused.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+class KeyboardPicture {
+public:
+    KeyboardPicture() = default;
+    ~KeyboardPicture();
+    KeyboardPicture(const KeyboardPicture&) = delete;
+    KeyboardPicture& operator=(const KeyboardPicture&) = delete;
+
+    // Paints the area of the keyboard (strip and every key in the normal look) into the target,
+    // redrawing the picture first when the layout, the look or the size changed.
+    void Paint(HDC target, const RECT& client, const RECT& area, int layout);
+
+private:
+    // Everything the drawing depends on besides the fixed keys and pictures.
+    struct Look {
+        HIMAGELIST Pictures; // null until the keyboards are built
+        int Layout;
+        int ColorType;
+        int No3D;
+        int Columns;
+        int Rows;
+        int KeyWidth;
+        int KeyHeight;
+        int KeyMargin;
+        LONG Width;
+        LONG Height;
+        bool operator==(const Look& other) const;
+    };
+    static Look CurrentLook(const RECT& client, int layout);
+    void Redraw(HDC target, const RECT& client, const Look& look);
+    void Release();
+
+    HDC memory = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ originalBitmap = nullptr;
+    Look drawn = {};
+    bool valid = false;
+};
+
+// The module's one picture, shared by its keyboard windows.
+extern KeyboardPicture NormalKeyboardPicture;

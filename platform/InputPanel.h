@@ -1,0 +1,60 @@
+// The soft input panel: a window at the bottom of the screen that hosts one input method, drives
+// it through IInputMethod and never takes the focus from the application being typed into.
+#pragma once
+
+#include "platform/PanelCallback.h"
+#include "platform/sip.h"
+
+// Window class of the panel window.
+inline constexpr wchar_t PanelClassName[] = L"SipWndClass";
+
+class InputPanel {
+public:
+    explicit InputPanel(HINSTANCE instance);
+    ~InputPanel();
+    InputPanel(const InputPanel&) = delete;
+    InputPanel& operator=(const InputPanel&) = delete;
+
+    // Creates the panel window and starts the input method in the platform's order: Select,
+    // GetInfo, RegisterCallback, ReceiveSipInfo, Showing. The panel then stands docked and
+    // visible. Holds its own reference to the method. On failure everything is undone.
+    HRESULT Open(IInputMethod* method);
+
+    // Ends the input method (Hiding, Deselect, Release) and destroys the panel window, which
+    // ends the thread's message loop.
+    void Close();
+
+    HWND Window() const { return window_; }
+    bool Docked() const { return docked_; }
+
+    // SetImInfo: floating at the given screen rectangle, or back to the docked place.
+    HRESULT ApplyImInfo(const IMINFO& info);
+
+private:
+    struct MessageHandler;
+    static const MessageHandler MessageHandlers[];
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    bool CreatePanelWindow();
+    // GetInfo, RegisterCallback, ReceiveSipInfo and Showing for the selected method.
+    HRESULT StartSelected();
+    void MoveTo(const RECT& rect);
+    void ReportSipInfo();
+    void ShowOptionsMenu(POINT at);
+
+    LRESULT OnMouseActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    LRESULT OnClose(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+
+    HINSTANCE instance_;
+    HWND window_ = nullptr;
+    IInputMethod* method_ = nullptr;
+    PanelCallback callback_;
+    bool started_ = false; // the input method has had its ReceiveSipInfo
+    int dockedHeight_ = 0;
+    bool docked_ = true;
+    RECT reportedRect_{};
+    bool reportedDocked_ = false;
+};

@@ -1,0 +1,229 @@
+// Figures of the input method's hot paths, each beside a floor measured in the same rounds:
+// the settings reload, a full keyboard paint and a tap through to the callback.
+#include "foundation/Settings.h"
+#include "tests/imserver/ImServerHarness.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+constexpr int KeyboardWidth = 240;
+constexpr int KeyboardHeight = 80;
+constexpr int Rounds = 21;
+
+// A callback that only counts, so that the tap's own cost is measured.
+class CountingCallback : public RecordingCallback {
+public:
+    STDMETHODIMP SendCharEvents(UINT, UINT, UINT, UINT*, UINT*) override {
+        ++events;
+        return S_OK;
+    }
+    long events = 0;
+};
+
+double Now() {
+    static const double ticksPerMicrosecond = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return frequency.QuadPart / 1e6;
+    }();
+    LARGE_INTEGER ticks;
+    QueryPerformanceCounter(&ticks);
+    return ticks.QuadPart / ticksPerMicrosecond;
+}
+
+template <typename Work> double MeanOf(int calls, Work& work) {
+    const double start = Now();
+    for (int i = 0; i < calls; ++i)
+        work();
+    return (Now() - start) / calls;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+struct Figure {
+    double Micros;
+    double FloorMicros;
+    double Ratio; // median of the rounds' ratios: steadier than the ratio of medians
+};
+
+// The work and its floor take turns, round by round, so that both see the same machine load.
+template <typename Work, typename Floor> Figure Compare(int calls, Work work, Floor floor) {
+    work();
+    floor();
+    std::vector<double> works, floors, ratios;
+    for (int round = 0; round < Rounds; ++round) {
+        works.push_back(MeanOf(calls, work));
+        floors.push_back(MeanOf(calls, floor));
+        ratios.push_back(works.back() / floors.back());
+    }
+    return {Median(works), Median(floors), Median(ratios)};
+}
+
+void Report(const char* what, const Figure& figure, const char* floorName) {
+    std::printf("%-31s %8.2f us   floor %-29s %7.2f us   ratio %6.2f\n", what, figure.Micros,
+                floorName, figure.FloorMicros, figure.Ratio);
+}
+
+void ReadWholeFile(const std::wstring& path) {
+    char buffer[4096];
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD read = 0;
+    ReadFile(file, buffer, sizeof(buffer), &read, nullptr);
+    CloseHandle(file);
+}
+
+void BenchLoadSettings() {
+    WriteSettingsFile({});
+    const std::wstring path = SettingsFilePath();
+    Report("LoadSettings",
+           Compare(
+               1000, [] { LoadSettings(); }, [&] { ReadWholeFile(path); }),
+           "CreateFile/ReadFile/Close");
+}
+
+LRESULT CALLBACK IdleWndProc(HWND, UINT, WPARAM, LPARAM) {
+    return 0;
+}
+
+// Paints nothing but validates: the cost of the paint cycle itself.
+LRESULT CALLBACK EmptyPaintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT)
+        return DefWindowProcW(window, message, wParam, lParam);
+    PAINTSTRUCT paint;
+    BeginPaint(window, &paint);
+    EndPaint(window, &paint);
+    return 0;
+}
+
+HWND CreateBenchWindow(const wchar_t* className, WNDPROC procedure, HWND parent) {
+    WNDCLASSW windowClass = {};
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = className;
+    RegisterClassW(&windowClass);
+    return CreateWindowExW(0, className, L"", parent ? WS_CHILD : WS_POPUP, 0, 0, KeyboardWidth,
+                           KeyboardHeight, parent, nullptr, windowClass.hInstance, nullptr);
+}
+
+// A memory picture of the keyboard's size, blitted whole into the keyboard window.
+class Blit {
+public:
+    explicit Blit(HWND window)
+        : window(window), target(GetDC(window)), memory(CreateCompatibleDC(target)),
+          bitmap(CreateCompatibleBitmap(target, KeyboardWidth, KeyboardHeight)),
+          previous(SelectObject(memory, bitmap)) {}
+    ~Blit() {
+        SelectObject(memory, previous);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(window, target);
+    }
+    void operator()() const {
+        BitBlt(target, 0, 0, KeyboardWidth, KeyboardHeight, memory, 0, 0, SRCCOPY);
+        GdiFlush();
+    }
+
+private:
+    HWND window;
+    HDC target;
+    HDC memory;
+    HBITMAP bitmap;
+    HGDIOBJ previous;
+};
+
+void BenchPaints(HWND panel, HWND keyboard) {
+    const auto paint = [&] {
+        InvalidateRect(keyboard, nullptr, FALSE);
+        UpdateWindow(keyboard);
+        GdiFlush();
+    };
+    for (int type = 0; type <= 5; ++type) {
+        WriteSettingsFile({1, 0, type, 0});
+        char name[64];
+        std::snprintf(name, sizeof(name), "full paint, keyboard type %d", type);
+        const Blit blit(keyboard); // a window DC of its own for each figure
+        Report(name, Compare(100, paint, blit), "BitBlt 240x80");
+    }
+    // What the platform alone costs any paint here: the paint cycle and the settings reload.
+    HWND empty = CreateBenchWindow(L"PlinkerpadBenchPaint", EmptyPaintWndProc, panel);
+    ShowWindow(empty, SW_SHOWNA);
+    const Blit blit(keyboard);
+    const auto cycle = [&] {
+        InvalidateRect(empty, nullptr, FALSE);
+        UpdateWindow(empty);
+        LoadSettings();
+        blit();
+    };
+    Report("  keyboard type 0, context", Compare(100, paint, cycle), "empty paint+reload+BitBlt");
+    DestroyWindow(empty);
+}
+
+void BenchTap(HWND keyboard, const CountingCallback& callback) {
+    WriteSettingsFile({1, 0, 0, 0});
+    const LPARAM seven = PointParam(11 + 45 + 20, 2 + 10); // "7" of the numeric keyboard
+    HWND idle = CreateBenchWindow(L"PlinkerpadBenchIdle", IdleWndProc, nullptr);
+    const auto tap = [&] {
+        SendMessageW(keyboard, WM_LBUTTONDOWN, MK_LBUTTON, seven);
+        SendMessageW(keyboard, WM_LBUTTONUP, 0, seven);
+    };
+    const auto sends = [&] {
+        SendMessageW(idle, WM_LBUTTONDOWN, MK_LBUTTON, seven);
+        SendMessageW(idle, WM_LBUTTONUP, 0, seven);
+    };
+    Report("tap on a digit to the callback", Compare(1000, tap, sends),
+           "two SendMessage, idle window");
+    // A tap repaints the key's cell at the press and at the release.
+    RECT cell = {56, 0, 101, 25};
+    const auto invalidations = [&] {
+        InvalidateRect(keyboard, &cell, FALSE);
+        InvalidateRect(keyboard, &cell, FALSE);
+    };
+    Report("  tap, context", Compare(1000, tap, invalidations), "two InvalidateRect");
+    ValidateRect(keyboard, nullptr);
+    std::printf("  (%ld key events reached the callback)\n", callback.events);
+    DestroyWindow(idle);
+}
+
+void BenchKeyboard() {
+    PlinkerpadDll dll;
+    IInputMethod* method = dll.CreateInputMethod();
+    if (method == nullptr) {
+        std::printf("Plinkerpad.dll could not be loaded\n");
+        return;
+    }
+    // The keyboard window has a border: its client area is the panel's less two pixels.
+    HWND panel = CreatePanelWindow(50, 100, KeyboardWidth + 2, KeyboardHeight + 2);
+    method->Select(panel);
+    IMINFO info = {};
+    method->GetInfo(&info);
+    CountingCallback callback;
+    method->RegisterCallback(&callback);
+    PumpMessages();
+    HWND keyboard = FindKeyboardWindow(panel);
+    BenchPaints(panel, keyboard);
+    BenchTap(keyboard, callback);
+    method->Deselect();
+    method->Release();
+    DestroyWindow(panel);
+    PumpMessages();
+}
+
+} // namespace
+
+int main() {
+    SYSTEM_INFO system;
+    GetNativeSystemInfo(&system);
+    std::printf("Plinkerpad benchmark: %lu processors; medians of %d rounds\n",
+                system.dwNumberOfProcessors, Rounds);
+    BenchLoadSettings();
+    BenchKeyboard();
+    RemoveSettingsFile();
+    return 0;
+}

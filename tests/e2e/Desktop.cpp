@@ -1,0 +1,112 @@
+#include "Desktop.h"
+
+namespace {
+
+// Keys per row and rows of each keyboard type.
+constexpr SIZE Grids[] = {{5, 3}, {5, 4}, {7, 3}, {6, 4}, {10, 4}, {13, 1}};
+
+// The handle strip left of the first key column.
+constexpr int StripWidth = 9;
+
+struct Cell {
+    RECT client; // the keyboard's client area on the screen
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+Cell CellOf(HWND keyboard, const KeyGrid& grid, int row, int column) {
+    Cell cell{};
+    cell.client = ClientOnScreen(keyboard);
+    cell.width = (cell.client.right - cell.client.left - grid.margin - StripWidth) / grid.columns;
+    cell.height = (cell.client.bottom - cell.client.top - grid.margin) / grid.rows;
+    cell.left = cell.client.left + grid.margin + StripWidth + column * cell.width;
+    cell.top = cell.client.top + grid.margin + row * cell.height;
+    return cell;
+}
+
+} // namespace
+
+HWND FindNotepad() {
+    return FindWindowW(L"Notepad", nullptr);
+}
+
+HWND FindNotepadEdit() {
+    HWND notepad = FindNotepad();
+    return notepad != nullptr ? FindWindowExW(notepad, nullptr, L"Edit", nullptr) : nullptr;
+}
+
+std::wstring ReadNotepadText() {
+    HWND edit = FindNotepadEdit();
+    if (edit == nullptr)
+        return std::wstring();
+    std::wstring text(static_cast<size_t>(SendMessageW(edit, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+    const LRESULT length =
+        SendMessageW(edit, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+HWND FindPanel() {
+    HWND panel = FindWindowW(L"SipWndClass", nullptr);
+    return panel != nullptr && IsWindowVisible(panel) ? panel : nullptr;
+}
+
+HWND FindKeyboard() {
+    HWND panel = FindPanel();
+    return panel != nullptr ? FindWindowExW(panel, nullptr, L"PlinkerpadWndCls", nullptr) : nullptr;
+}
+
+bool KeyboardReady() {
+    HWND keyboard = FindKeyboard();
+    if (keyboard == nullptr)
+        return false;
+    const RECT client = ClientOnScreen(keyboard);
+    return ScreenPixel(POINT{client.left + 4, client.top + 4}) == RGB(128, 128, 128);
+}
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const ULONGLONG end = GetTickCount64() + timeoutMs;
+    while (!condition()) {
+        if (GetTickCount64() > end)
+            return false;
+        Sleep(20);
+    }
+    return true;
+}
+
+KeyGrid GridOf(int keyboardType, int no3D) {
+    const SIZE grid = Grids[keyboardType >= 0 && keyboardType <= 5 ? keyboardType : 0];
+    return KeyGrid{static_cast<int>(grid.cx), static_cast<int>(grid.cy), no3D == 1 ? 0 : 2};
+}
+
+KeyGrid CurrentGrid() {
+    return GridOf(
+        static_cast<int>(GetPrivateProfileIntW(L"Keyboard", L"KeyboardType", 0, SettingsFile)),
+        static_cast<int>(GetPrivateProfileIntW(L"GeneralSettings", L"No3D", 1, SettingsFile)));
+}
+
+RECT ClientOnScreen(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+POINT KeyCentre(HWND keyboard, const KeyGrid& grid, int row, int column) {
+    const Cell cell = CellOf(keyboard, grid, row, column);
+    return POINT{cell.left + cell.width / 2, cell.top + cell.height / 2};
+}
+
+POINT KeyFacePoint(HWND keyboard, const KeyGrid& grid, int row, int column) {
+    const Cell cell = CellOf(keyboard, grid, row, column);
+    return POINT{cell.left + 4, cell.top + 4};
+}
+
+COLORREF ScreenPixel(POINT at) {
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}

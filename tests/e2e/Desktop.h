@@ -1,0 +1,40 @@
+// What the end-to-end tests and the probe see of the desktop: notepad, the input panel and its
+// keyboard, and where the keys of that keyboard are.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+inline constexpr wchar_t SettingsFile[] = L"C:\\Plinkerpad.ini";
+
+HWND FindNotepad();
+HWND FindNotepadEdit();
+std::wstring ReadNotepadText();
+HWND FindPanel();
+HWND FindKeyboard();
+// The keyboard has painted its handle strip: the panel has handled its first messages, the
+// registration of its callback included, and taps now type.
+bool KeyboardReady();
+
+// Polls the condition until it holds or the time is up; true when it held.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
+
+// The key grid of a keyboard type, and the gap between keys of the flat or the raised look.
+struct KeyGrid {
+    int columns;
+    int rows;
+    int margin;
+};
+KeyGrid GridOf(int keyboardType, int no3D);
+// The grid that the settings file asks for.
+KeyGrid CurrentGrid();
+
+RECT ClientOnScreen(HWND window);
+// Screen point at the centre of a key cell, and one just inside the top left of its face, away
+// from the label, the frame and the corners.
+POINT KeyCentre(HWND keyboard, const KeyGrid& grid, int row, int column);
+POINT KeyFacePoint(HWND keyboard, const KeyGrid& grid, int row, int column);
+
+COLORREF ScreenPixel(POINT at);

@@ -1,0 +1,102 @@
+// The panel as a whole: floating and docking, settings that change the keyboard, its menu.
+
+#include "KeyboardSession.h"
+#include "XMouse.h"
+
+namespace {
+
+constexpr COLORREF Gray = RGB(0xC0, 0xC0, 0xC0);
+constexpr COLORREF DigitBlue = RGB(0xA0, 0xA0, 0xFF);
+
+RECT WindowRect(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+testing::AssertionResult WindowAt(HWND window, const RECT& expected) {
+    if (WaitFor(
+            [&] {
+                const RECT rect = WindowRect(window);
+                return EqualRect(&rect, &expected) != FALSE;
+            },
+            5000))
+        return testing::AssertionSuccess();
+    const RECT rect = WindowRect(window);
+    return testing::AssertionFailure()
+           << "window at (" << rect.left << ", " << rect.top << ", " << rect.right << ", "
+           << rect.bottom << "), expected (" << expected.left << ", " << expected.top << ", "
+           << expected.right << ", " << expected.bottom << ")";
+}
+
+using Panel = KeyboardSession;
+
+// Drags the keyboard by its strip, grabbed 4 pixels from the left edge and 20 down, so that the
+// grab point lands on the target; returns where the panel should then stand for that size.
+RECT DragStrip(HWND keyboard, POINT target, SIZE floatingSize) {
+    const RECT client = ClientOnScreen(keyboard);
+    XDrag(POINT{client.left + 4, client.top + 20}, target);
+    const LONG left = target.x - 4;
+    const LONG top = target.y - 20;
+    return RECT{left, top, left + floatingSize.cx, top + floatingSize.cy};
+}
+
+TEST_F(Panel, DragOnTheStripFloatsThePanelAndDoubleClickDocksIt) {
+    ASSERT_NO_FATAL_FAILURE(StartSession(SessionSettings{0}));
+    const RECT docked = WindowRect(panel);
+    const RECT floating = DragStrip(keyboard, POINT{300, 150}, SIZE{115, 60});
+    EXPECT_TRUE(WindowAt(panel, floating));
+    EXPECT_TRUE(WindowAt(keyboard, floating)) << "the keyboard follows the panel";
+    EXPECT_TRUE(NotepadHasFocus());
+
+    XDoubleClick(POINT{floating.left + 4, floating.top + 20});
+    EXPECT_TRUE(WindowAt(panel, docked));
+    EXPECT_TRUE(WindowAt(keyboard, docked));
+}
+
+TEST_F(Panel, FloatingKeyboardStillTypes) {
+    ASSERT_NO_FATAL_FAILURE(StartSession(SessionSettings{0}));
+    const RECT floating = DragStrip(keyboard, POINT{200, 100}, SIZE{115, 60});
+    ASSERT_TRUE(WindowAt(keyboard, floating));
+    Tap(2, 3); // "3"
+    EXPECT_TRUE(NotepadShows(L"3"));
+}
+
+TEST_F(Panel, SettingsFileChangeShowsAtTheNextRepaint) {
+    ASSERT_NO_FATAL_FAILURE(StartSession(SessionSettings{0, 1}));
+    const KeyGrid numeric = GridOf(0, 1);
+    EXPECT_EQ(ScreenPixel(KeyFacePoint(keyboard, numeric, 0, 1)), Gray);
+
+    ASSERT_NO_FATAL_FAILURE(WriteSettings(SessionSettings{4, 2}));
+    const KeyGrid big = GridOf(4, 1);
+    Tap(numeric, 0, 0); // the page toggle repaints the whole keyboard
+    Tap(big, 0, 0);
+    EXPECT_TRUE(WaitFor([&] {
+        return ScreenPixel(KeyFacePoint(keyboard, big, 0, 3)) == DigitBlue;
+    })) << "the \"7\" of the big numeric keyboard is coloured";
+    EXPECT_EQ(ScreenPixel(KeyFacePoint(keyboard, big, 0, 1)), Gray);
+    Tap(big, 0, 3);
+    EXPECT_TRUE(NotepadShows(L"7"));
+
+    const RECT floating = DragStrip(keyboard, POINT{150, 100}, SIZE{215, 80});
+    EXPECT_TRUE(WindowAt(panel, floating)) << "floating size of the big numeric keyboard";
+}
+
+TEST_F(Panel, QuitInTheRightClickMenuEndsThePanel) {
+    ASSERT_NO_FATAL_FAILURE(StartSession(SessionSettings{0}));
+    XClick(KeyCentre(keyboard, CurrentGrid(), 1, 2), 3);
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        menu = FindWindowW(L"#32768", nullptr);
+        return menu != nullptr && IsWindowVisible(menu);
+    }));
+    const RECT items = WindowRect(menu);
+    XClick(POINT{(items.left + items.right) / 2, items.top + (items.bottom - items.top) * 3 / 4});
+    ASSERT_EQ(WaitForSingleObject(panelProcess.hProcess, 10000), WAIT_OBJECT_0);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(panelProcess.hProcess, &exitCode);
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(FindWindowW(L"PlinkerpadWndCls", nullptr), nullptr);
+}
+
+} // namespace

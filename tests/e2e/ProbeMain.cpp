@@ -1,0 +1,79 @@
+// PlinkerProbe.exe COMMAND: what `make run` asks of the desktop while it shows the keyboard.
+//   wait notepad  waits for notepad (exit code 1 when it does not come)
+//   wait keyboard waits for notepad and a keyboard ready for taps
+//   key ROW COL   prints the screen point "x y" at the centre of that key
+//   text          prints what notepad holds
+//   close-panel   ends the input panel
+//   close         ends the input panel and notepad (notepad's text is dropped)
+
+#include "Desktop.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+int Wait(const char* what) {
+    const bool keyboardToo = std::strcmp(what, "keyboard") == 0;
+    return WaitFor(
+               [&] { return FindNotepadEdit() != nullptr && (!keyboardToo || KeyboardReady()); },
+               30000)
+               ? 0
+               : 1;
+}
+
+int PrintKey(int row, int column) {
+    HWND keyboard = FindKeyboard();
+    if (keyboard == nullptr)
+        return 1;
+    const POINT centre = KeyCentre(keyboard, CurrentGrid(), row, column);
+    std::printf("%ld %ld\n", centre.x, centre.y);
+    return 0;
+}
+
+int PrintText() {
+    const std::wstring text = ReadNotepadText();
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
+                                         nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), size,
+                        nullptr, nullptr);
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    std::printf("\n");
+    return 0;
+}
+
+int ClosePanel() {
+    if (HWND panel = FindWindowW(L"SipWndClass", nullptr))
+        PostMessageW(panel, WM_CLOSE, 0, 0);
+    return WaitFor([] { return FindWindowW(L"SipWndClass", nullptr) == nullptr; }) ? 0 : 1;
+}
+
+int CloseAll() {
+    ClosePanel();
+    if (HWND edit = FindNotepadEdit())
+        SendMessageW(edit, EM_SETMODIFY, FALSE, 0);
+    if (HWND notepad = FindNotepad())
+        PostMessageW(notepad, WM_CLOSE, 0, 0);
+    return WaitFor([] { return FindNotepad() == nullptr; }) ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "wait") == 0)
+        return Wait(argv[2]);
+    if (argc == 4 && std::strcmp(argv[1], "key") == 0)
+        return PrintKey(std::atoi(argv[2]), std::atoi(argv[3]));
+    if (argc == 2 && std::strcmp(argv[1], "text") == 0)
+        return PrintText();
+    if (argc == 2 && std::strcmp(argv[1], "close-panel") == 0)
+        return ClosePanel();
+    if (argc == 2 && std::strcmp(argv[1], "close") == 0)
+        return CloseAll();
+    std::fprintf(
+        stderr,
+        "usage: PlinkerProbe wait notepad|keyboard | key ROW COL | text | close-panel | close\n");
+    return 2;
+}
