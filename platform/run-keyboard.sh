@@ -19,6 +19,7 @@ dll=$(built Plinkerpad.dll)
 panel=$(built InputPanel.exe)
 probe=$(built PlinkerProbe.exe)
 setup=$(built PlinkerpadSetup.exe)
+help_viewer=$(built PegHelp.exe)
 for file in "$dll" "$panel" "$probe"; do
     [ -n "$file" ] || { echo "run-keyboard.sh: build incomplete (Plinkerpad.dll, InputPanel.exe, PlinkerProbe.exe)" >&2; exit 1; }
 done
@@ -40,6 +41,8 @@ probe close-panel >/dev/null || true
 # A new file, not one rewritten in place: Wine keeps the old image of a DLL by its inode.
 cp --remove-destination "$dll" "$panel" "$drive_c/windows/"
 [ -z "$setup" ] || cp --remove-destination "$setup" "$drive_c/windows/"
+# The setup program's Help button opens the help document in the device's viewer.
+[ -z "$help_viewer" ] || cp --remove-destination "$help_viewer" "$root/resources/Plinkerpad.Hlp.htm" "$drive_c/windows/"
 wine_run regsvr32 /s 'C:\windows\Plinkerpad.dll'
 echo "Installed Plinkerpad.dll, InputPanel.exe${setup:+ and PlinkerpadSetup.exe} in C:\\windows; registered the input method."
 
