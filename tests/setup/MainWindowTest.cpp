@@ -9,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -98,6 +100,46 @@ TEST_F(MainWindow, PagesOpenOverItAndSaveTheirChoice) {
     saved.KeyboardType = 4;
     saved.FloatingSizeType = 2;
     EXPECT_EQ(ReadSettingsFile(), saved.Text());
+}
+
+// The program's own resources, as linked into this test program.
+TEST(Resources, IconHasItsThreeImagesAndTheVersionItsTexts) {
+    HMODULE module = GetModuleHandleW(nullptr);
+    HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(IDI_SETUP), MAKEINTRESOURCEW(14));
+    ASSERT_NE(group, nullptr);
+    // GRPICONDIR: reserved, type, count, then 14-byte entries of width, height, colours, ...
+    const BYTE* directory = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
+    ASSERT_EQ(directory[4], 3);
+    const int expected[3][3] = {{32, 32, 16}, {16, 16, 16}, {32, 32, 0}}; // 0: 256 colours
+    for (int image = 0; image < 3; ++image) {
+        const BYTE* entry = directory + 6 + 14 * image;
+        EXPECT_EQ(entry[0], expected[image][0]);
+        EXPECT_EQ(entry[1], expected[image][1]);
+        EXPECT_EQ(entry[2], expected[image][2]);
+    }
+
+    HRSRC version = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16));
+    ASSERT_NE(version, nullptr);
+    // VerQueryValue wants a writable copy of the block.
+    const BYTE* block = static_cast<const BYTE*>(LockResource(LoadResource(module, version)));
+    std::vector<BYTE> copy(block, block + SizeofResource(module, version));
+    const std::pair<const wchar_t*, const wchar_t*> texts[] = {
+        {L"FileVersion", L"1, 0, 0, 1"},
+        {L"ProductVersion", L"1, 0, 0, 1"},
+        {L"FileDescription", L"PlinkerpadSetup WCE MFC Application"},
+        {L"ProductName", L"PlinkerpadSetup Application"},
+        {L"InternalName", L"PlinkerpadSetup"},
+        {L"OriginalFilename", L"PlinkerpadSetup.EXE"},
+    };
+    for (const auto& [name, text] : texts) {
+        wchar_t* value = nullptr;
+        UINT length = 0;
+        const std::wstring path = std::wstring(L"\\StringFileInfo\\040904B0\\") + name;
+        ASSERT_TRUE(
+            VerQueryValueW(copy.data(), path.c_str(), reinterpret_cast<void**>(&value), &length))
+            << name;
+        EXPECT_STREQ(value, text) << name;
+    }
 }
 
 } // namespace
