@@ -31,8 +31,6 @@ END_MESSAGE_MAP()
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd)
     : m_pParentWnd(pParentWnd), m_nIDTemplate(nIDTemplate), m_lpDialogTemplate(nullptr) {}
 
-CDialog::CDialog() : CDialog(0) {}
-
 BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd) {
     m_lpDialogTemplate = lpDialogTemplate;
     m_pParentWnd = pParentWnd;

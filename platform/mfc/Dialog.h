@@ -6,9 +6,8 @@
 
 class CDialog : public CWnd {
 public:
+    // A template ID of 0 for a dialog whose template is given later with InitModalIndirect.
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = nullptr);
-    // For a dialog whose template is given later with InitModalIndirect.
-    CDialog();
 
     BOOL InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd = nullptr);
     // The end code given to EndDialog; -1 when the dialog could not be created.

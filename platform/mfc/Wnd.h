@@ -56,7 +56,6 @@ public:
     virtual ~CWnd();
 
     HWND m_hWnd = nullptr;
-    HWND GetSafeHwnd() const { return m_hWnd; }
 
     BOOL Attach(HWND hWnd);
     HWND Detach();
