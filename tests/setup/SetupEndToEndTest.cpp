@@ -72,6 +72,8 @@ protected:
             CloseHandle(setup.hProcess);
         }
         RegDeleteKeyValueW(HKEY_CURRENT_USER, SipKey, L"DefaultIM");
+        // Other tests of the prefix see a device without the setup program.
+        DeleteFileW(InstalledSetup);
         KeyboardSession::TearDown();
     }
 
