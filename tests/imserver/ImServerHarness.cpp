@@ -5,7 +5,9 @@
 namespace {
 
 constexpr wchar_t SettingsPath[] = L"C:\\Plinkerpad.ini";
-constexpr wchar_t PanelClass[] = L"PlinkerpadTestPanel";
+
+// Columns and rows of each keyboard type.
+constexpr int Grids[][2] = {{5, 3}, {5, 4}, {7, 3}, {6, 4}, {10, 4}, {13, 1}};
 
 std::string Format(const char* format, ...) {
     char text[160];
@@ -34,18 +36,10 @@ void WriteSettingsFile(const TestSettings& settings) {
     fclose(file);
 }
 
-void RemoveSettingsFile() {
-    DeleteFileW(SettingsPath);
-}
-
 STDMETHODIMP RecordingCallback::QueryInterface(REFIID iid, void** out) {
-    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IIMCallback)) {
-        *out = this;
-        AddRef();
-        return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
+    const bool known = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IIMCallback);
+    *out = known ? this : nullptr;
+    return known ? (AddRef(), S_OK) : E_NOINTERFACE;
 }
 
 STDMETHODIMP RecordingCallback::SetImInfo(IMINFO* info) {
@@ -70,21 +64,14 @@ STDMETHODIMP RecordingCallback::SendString(BSTR, DWORD) {
     return S_OK;
 }
 
-std::string CharCall(UINT key, UINT flags, UINT count, UINT character) {
-    return Format("chars vk=%u flags=0x%x n=%u shift=0x%x ch=%u", key, flags, count, flags,
-                  character);
-}
-std::string PressOf(UINT key, UINT character) {
-    return CharCall(key, 0x80, 1, character);
-}
-std::string ReleaseOf(UINT key, UINT character) {
-    return CharCall(key, 0x10040, 1, character);
-}
-std::string VirtualKeyPress(UINT key) {
-    return CharCall(key, 0x80, 0, key);
-}
-std::string VirtualKeyRelease(UINT key) {
-    return CharCall(key, 0x10040, 0, key);
+std::vector<std::string> Typed(std::initializer_list<std::array<UINT, 3>> keys) {
+    std::vector<std::string> calls;
+    for (const auto& key : keys) {
+        for (UINT flags : {0x80u, 0x10040u})
+            calls.push_back(Format("chars vk=%u flags=0x%x n=%u shift=0x%x ch=%u", key[0], flags,
+                                   key[2], flags, key[1]));
+    }
+    return calls;
 }
 
 std::string ImInfoCall(DWORD flags, const RECT& rect) {
@@ -92,37 +79,23 @@ std::string ImInfoCall(DWORD flags, const RECT& rect) {
                   rect.bottom);
 }
 
-PlinkerpadDll::PlinkerpadDll() : module(LoadLibraryW(L"Plinkerpad.dll")) {}
-
-PlinkerpadDll::~PlinkerpadDll() {
-    if (module != nullptr)
-        FreeLibrary(module);
-}
-
 HRESULT PlinkerpadDll::GetClassObject(REFCLSID clsid, REFIID iid, void** out) const {
     using Function = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-    return ExportOf<Function>(module, "DllGetClassObject")(clsid, iid, out);
+    return ExportOf<Function>(Module, "DllGetClassObject")(clsid, iid, out);
 }
 
-HRESULT PlinkerpadDll::CanUnloadNow() const {
-    return ExportOf<HRESULT(STDAPICALLTYPE*)()>(module, "DllCanUnloadNow")();
-}
-
-HRESULT PlinkerpadDll::Register() const {
-    return ExportOf<HRESULT(STDAPICALLTYPE*)()>(module, "DllRegisterServer")();
-}
-
-HRESULT PlinkerpadDll::Unregister() const {
-    return ExportOf<HRESULT(STDAPICALLTYPE*)()>(module, "DllUnregisterServer")();
+HRESULT PlinkerpadDll::Call(const char* name) const {
+    return ExportOf<HRESULT(STDAPICALLTYPE*)()>(Module, name)();
 }
 
 IInputMethod* PlinkerpadDll::CreateInputMethod() const {
     IClassFactory* factory = nullptr;
-    if (FAILED(GetClassObject(TestClsid, IID_IClassFactory, reinterpret_cast<void**>(&factory))))
-        return nullptr;
     IInputMethod* method = nullptr;
-    factory->CreateInstance(nullptr, IID_IInputMethod, reinterpret_cast<void**>(&method));
-    factory->Release();
+    if (SUCCEEDED(
+            GetClassObject(TestClsid, IID_IClassFactory, reinterpret_cast<void**>(&factory)))) {
+        factory->CreateInstance(nullptr, IID_IInputMethod, reinterpret_cast<void**>(&method));
+        factory->Release();
+    }
     return method;
 }
 
@@ -135,27 +108,95 @@ void PumpMessages() {
 }
 
 HWND CreatePanelWindow(int left, int top, int width, int height) {
-    static const ATOM panelClass = [] {
-        WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        windowClass.lpszClassName = PanelClass;
-        return RegisterClassW(&windowClass);
-    }();
-    (void)panelClass;
-    HWND panel =
-        CreateWindowExW(WS_EX_TOOLWINDOW, PanelClass, L"", WS_POPUP | WS_VISIBLE, left, top, width,
-                        height, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    HWND panel = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, left, top,
+                                 width, height, nullptr, nullptr, nullptr, nullptr);
     PumpMessages();
     return panel;
 }
 
-HWND FindKeyboardWindow(HWND panel) {
-    return FindWindowExW(panel, nullptr, L"PlinkerpadWndCls", nullptr);
+void SelectedKeyboard::Start(const TestSettings& wanted, bool registerCallback) {
+    Stop();
+    callback.Calls.clear();
+    ChangeSettings(wanted);
+    dll = std::make_unique<PlinkerpadDll>();
+    ASSERT_NE(dll->Module, nullptr);
+    method = dll->CreateInputMethod();
+    ASSERT_NE(method, nullptr);
+    panel = CreatePanelWindow(100, 150, 240, 80);
+    ASSERT_EQ(method->Select(panel), S_OK);
+    keyboard = FindWindowExW(panel, nullptr, L"PlinkerpadWndCls", nullptr);
+    ASSERT_NE(keyboard, nullptr);
+    IMINFO info = {};
+    ASSERT_EQ(method->GetInfo(&info), S_OK);
+    if (registerCallback)
+        method->RegisterCallback(&callback);
+    PumpMessages();
 }
 
-LPARAM PointParam(int x, int y) {
-    return MAKELPARAM(static_cast<WORD>(static_cast<short>(x)),
-                      static_cast<WORD>(static_cast<short>(y)));
+void SelectedKeyboard::Stop() {
+    if (method != nullptr) {
+        method->Deselect();
+        method->Release();
+    }
+    DestroyWindow(panel);
+    PumpMessages();
+    method = nullptr;
+    panel = keyboard = nullptr;
+    dll.reset();
+}
+
+void SelectedKeyboard::TearDown() {
+    Stop();
+    DeleteFileW(SettingsPath);
+}
+
+void SelectedKeyboard::Send(UINT message, int x, int y) {
+    const LPARAM point = MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+    SendMessageW(keyboard, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, point);
+}
+
+void SelectedKeyboard::Tap(int x, int y) {
+    Send(WM_LBUTTONDOWN, x, y);
+    Send(WM_LBUTTONUP, x, y);
+}
+
+void SelectedKeyboard::TapCell(int column, int row) {
+    const POINT centre = CellCentre(column, row);
+    Tap(centre.x, centre.y);
+}
+
+LONG SelectedKeyboard::VisibleBottom() {
+    SIPINFO sip = {};
+    sip.cbSize = sizeof(sip);
+    sip.rcVisibleDesktop = {0, 0, 640, 480};
+    method->ReceiveSipInfo(&sip);
+    return sip.rcVisibleDesktop.bottom;
+}
+
+void SelectedKeyboard::Repaint(bool erase) {
+    InvalidateRect(keyboard, nullptr, erase);
+    UpdateWindow(keyboard);
+}
+
+COLORREF SelectedKeyboard::Pixel(int x, int y) const {
+    HDC dc = GetDC(keyboard);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(keyboard, dc);
+    return colour;
+}
+
+RECT SelectedKeyboard::FaceRect(int column, int row) const {
+    RECT client = {};
+    GetClientRect(keyboard, &client);
+    const int margin = Margin();
+    const int width = (client.right - margin - 9) / Grids[settings.KeyboardType][0];
+    const int height = (client.bottom - margin) / Grids[settings.KeyboardType][1];
+    const int left = margin + 9 + column * width;
+    const int top = margin + row * height;
+    return {left, top, left + width - margin, top + height - margin};
+}
+
+POINT SelectedKeyboard::CellCentre(int column, int row) const {
+    const RECT face = FaceRect(column, row);
+    return {(face.left + face.right + Margin()) / 2, (face.top + face.bottom + Margin()) / 2};
 }

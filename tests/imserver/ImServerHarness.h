@@ -4,6 +4,10 @@
 
 #include "platform/sip.h"
 
+#include <gtest/gtest.h>
+
+#include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,64 +16,86 @@ inline constexpr CLSID TestClsid = {
     0x9B1C7E42, 0x5D3A, 0x4F60, {0x8E, 0x21, 0xC4, 0x7A, 0x0B, 0x93, 0xD6, 0x15}};
 
 struct TestSettings {
-    int ColorType = 1;
-    int No3D = 0;
-    int KeyboardType = 0;
-    int FloatingSizeType = 0;
+    int ColorType = 1, No3D = 0, KeyboardType = 0, FloatingSizeType = 0;
 };
 
-// Writes C:\Plinkerpad.ini as the setup program would; RemoveSettingsFile deletes it.
+// Writes C:\Plinkerpad.ini as the setup program would.
 void WriteSettingsFile(const TestSettings& settings);
-void RemoveSettingsFile();
 
-// Every call the input method makes, one line each, e.g. "chars vk=55 flags=0x80 n=1
-// shift=0x80 ch=55", "vkey 0xa2 4", "iminfo flags=1 (157,161,272,221)".
+// Records every call, one line each: "chars vk=55 flags=0x80 n=1 shift=0x80 ch=55",
+// "vkey 0xa2 4", "iminfo flags=1 (157,161,272,221)".
 class RecordingCallback : public IIMCallback {
 public:
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return ++refCount; }
-    STDMETHODIMP_(ULONG) Release() override { return --refCount; }
+    STDMETHODIMP_(ULONG) AddRef() override { return ++references; }
+    STDMETHODIMP_(ULONG) Release() override { return --references; }
     STDMETHODIMP SetImInfo(IMINFO* info) override;
     STDMETHODIMP SendVirtualKey(BYTE key, DWORD flags) override;
     STDMETHODIMP SendCharEvents(UINT key, UINT flags, UINT count, UINT* shift,
                                 UINT* chars) override;
-    STDMETHODIMP SendString(BSTR text, DWORD count) override;
+    STDMETHODIMP SendString(BSTR, DWORD) override;
 
     std::vector<std::string> Calls;
-    LONG refCount = 1;
+    ULONG references = 1;
 };
 
-std::string CharCall(UINT key, UINT flags, UINT count, UINT character);
-std::string PressOf(UINT key, UINT character);
-std::string ReleaseOf(UINT key, UINT character);
-std::string VirtualKeyPress(UINT key);
-std::string VirtualKeyRelease(UINT key);
+// The press and the release of each key in turn, {virtual key, character, count}; count 0 is a
+// virtual key without a character.
+std::vector<std::string> Typed(std::initializer_list<std::array<UINT, 3>> keys);
 std::string ImInfoCall(DWORD flags, const RECT& rect);
 
-// The loaded library and its four exports; the library is freed with the object.
-class PlinkerpadDll {
-public:
-    PlinkerpadDll();
-    ~PlinkerpadDll();
+// The loaded library, freed with the object.
+struct PlinkerpadDll {
+    ~PlinkerpadDll() { FreeLibrary(Module); }
     HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** out) const;
-    HRESULT CanUnloadNow() const;
-    HRESULT Register() const;
-    HRESULT Unregister() const;
-    HMODULE Module() const { return module; }
+    // An export without arguments: DllCanUnloadNow, DllRegisterServer, DllUnregisterServer.
+    HRESULT Call(const char* name) const;
     // A new input method through the class factory, or null.
     IInputMethod* CreateInputMethod() const;
 
-private:
-    HMODULE module;
+    const HMODULE Module = LoadLibraryW(L"Plinkerpad.dll");
 };
 
-// Processes every pending message of this thread.
 void PumpMessages();
 
 // A bare top-level panel window (no border: its client rectangle is its window rectangle).
 HWND CreatePanelWindow(int left, int top, int width, int height);
 
-// The child the input method created in the panel.
-HWND FindKeyboardWindow(HWND panel);
+// A fixture with the input method selected into a 240 x 80 panel at (100, 150) of a 640 x 480
+// screen, its information fetched and the recording callback registered.
+class SelectedKeyboard : public ::testing::Test {
+protected:
+    void SetUp() override { Start(TestSettings{}); }
+    void TearDown() override;
 
-LPARAM PointParam(int x, int y);
+    // Writes the settings, loads the library and selects the input method into a new panel,
+    // after stopping what ran before.
+    void Start(const TestSettings& settings, bool registerCallback = true);
+    void Stop();
+    // Rewrites the settings file; the keyboard picks them up at its next paint or tap.
+    void ChangeSettings(const TestSettings& wanted) { WriteSettingsFile(settings = wanted); }
+
+    void Send(UINT message, int x, int y);
+    void Tap(int x, int y);
+    void TapCell(int column, int row);
+    // The bottom of a 640 x 480 visible desktop after ReceiveSipInfo: 480 unless the keyboard
+    // is shown and floating.
+    LONG VisibleBottom();
+
+    // Repaints the whole keyboard now and reads one of its pixels.
+    void Repaint(bool erase = false);
+    COLORREF Pixel(int x, int y) const;
+
+    int Margin() const { return settings.No3D == 1 ? 0 : 2; }
+    // The face of a single-cell key as drawn, and the middle of its cell, by the keyboard's own
+    // arithmetic.
+    RECT FaceRect(int column, int row) const;
+    POINT CellCentre(int column, int row) const;
+
+    TestSettings settings;
+    std::unique_ptr<PlinkerpadDll> dll;
+    RecordingCallback callback;
+    IInputMethod* method = nullptr;
+    HWND panel = nullptr;
+    HWND keyboard = nullptr;
+};

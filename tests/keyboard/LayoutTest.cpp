@@ -1,4 +1,4 @@
-// The twelve built-in keyboards, slot by slot, against the tables of the keyboard's documentation.
+// The twelve built-in keyboards, slot by slot, and what building them creates.
 #include "keyboard/BuildKeyboards.h"
 #include "keyboard/KeyLayouts.h"
 #include "tests/keyboard/TestKeyboards.h"
@@ -36,20 +36,19 @@ const int ExpectedKeyCounts[LayoutCount] = {15, 15, 20, 20, 21, 21, 24, 24, 40, 
 // Picture indices in the order the pictures enter the list.
 enum { Backspace, Down, End, Home, Left, NumLock, NumLockInv, Return, Right, Space, Tab, Up };
 
+constexpr COLORREF NoColor = 0xFFFFFFFF;
+
 struct Expected {
     std::wstring Label;
-    int Code;
-    int Image;
-    COLORREF Color;
-    HBRUSH Brush;
+    int Code = -1;
+    int Image = -1;
+    COLORREF Color = NoColor;
+    HBRUSH Brush = nullptr;
 };
-
-const COLORREF NoColor = 0xFFFFFFFF;
 
 Expected Named(const std::wstring& token, int layout) {
     struct Entry {
-        int Code;
-        int Image;
+        int Code, Image;
         bool Navigation;
     };
     static const std::map<std::wstring, Entry> named = {
@@ -60,39 +59,29 @@ Expected Named(const std::wstring& token, int layout) {
         {L"^C", {-2, -1, false}},       {L"^V", {-3, -1, false}},   {L"^Z", {-4, -1, false}},
     };
     if (token == L"T") {
-        bool primary = layout % 2 == 0;
-        bool inverse = layout < 10 ? primary : !primary;
-        return {L"", 144, inverse ? NumLockInv : NumLock, NoColor, nullptr};
+        const bool primary = layout % 2 == 0;
+        return {L"", 144, (layout < 10 ? primary : !primary) ? NumLockInv : NumLock};
     }
     const Entry& entry = named.at(token);
     if (entry.Navigation)
         return {token, entry.Code, entry.Image, 0x00B0FFFF, NavigationBrush};
-    return {token, entry.Code, entry.Image, NoColor, nullptr};
+    return {token, entry.Code, entry.Image};
 }
 
 Expected ExpectedKey(const std::wstring& token, int layout) {
-    std::wstring separator = ExpectedDecimalSeparator();
+    const std::wstring separator = ExpectedDecimalSeparator();
     if (token == L"DEC")
-        return {separator, separator[0], -1, NoColor, nullptr};
+        return {separator, separator[0]};
     if (token == L"OTH")
-        return separator[0] == L'.' ? Expected{L",", 44, -1, NoColor, nullptr}
-                                    : Expected{L".", 46, -1, NoColor, nullptr};
+        return separator[0] == L'.' ? Expected{L",", 44} : Expected{L".", 46};
     if (token.size() > 1 || token == L"T")
         return Named(token, layout);
-    wchar_t c = token[0];
+    const wchar_t c = token[0];
     if (c >= L'0' && c <= L'9')
         return {token, c, -1, 0x00FFA0A0, DigitBrush};
     if (c >= L'A' && c <= L'F')
         return {token, c, -1, 0x00FF8080, HexBrush};
-    return {token, c, -1, NoColor, nullptr};
-}
-
-std::vector<std::wstring> Tokens(const wchar_t* layout) {
-    std::wistringstream stream(layout);
-    std::vector<std::wstring> tokens;
-    for (std::wstring token; stream >> token;)
-        tokens.push_back(token);
-    return tokens;
+    return {token, c};
 }
 
 class BuiltInLayoutTest : public ::testing::TestWithParam<int> {
@@ -100,13 +89,25 @@ protected:
     void SetUp() override { BuildTestKeyboards(); }
 };
 
+// Every slot against the table, the slots past the keys left default, and the two-cell keys'
+// spans: "RET" over rows 2 and 3 of both big layouts, "SPC" over two columns of layout 8.
 TEST_P(BuiltInLayoutTest, EverySlotHoldsItsKey) {
-    int layout = GetParam();
-    std::vector<std::wstring> tokens = Tokens(ExpectedLayouts[layout]);
+    const int layout = GetParam();
+    std::wistringstream stream(ExpectedLayouts[layout]);
+    std::vector<std::wstring> tokens;
+    for (std::wstring token; stream >> token;)
+        tokens.push_back(token);
     ASSERT_EQ(static_cast<int>(tokens.size()), ExpectedKeyCounts[layout]);
-    for (int slot = 0; slot < static_cast<int>(tokens.size()); ++slot) {
+    std::map<int, std::pair<int, int>> spans;
+    if (layout == 8 || layout == 9)
+        spans = {{26, {0, 1}}, {36, {0, -1}}};
+    if (layout == 8)
+        spans.insert({{31, {1, 0}}, {32, {-1, 0}}});
+    for (int slot = 0; slot < SlotsPerLayout; ++slot) {
         SCOPED_TRACE(::testing::Message() << "layout " << layout << " slot " << slot);
-        Expected expected = ExpectedKey(tokens[slot], layout);
+        const Expected expected =
+            slot < static_cast<int>(tokens.size()) ? ExpectedKey(tokens[slot], layout) : Expected{};
+        const std::pair<int, int> span = spans.count(slot) ? spans[slot] : std::make_pair(0, 0);
         const KeyDef& key = LayoutKey(layout, slot);
         EXPECT_EQ(key.GetLabel(), expected.Label);
         EXPECT_EQ(key.GetCode(), expected.Code);
@@ -114,66 +115,29 @@ TEST_P(BuiltInLayoutTest, EverySlotHoldsItsKey) {
         EXPECT_EQ(key.GetImage(), expected.Image);
         EXPECT_EQ(key.GetFaceColor(), expected.Color);
         EXPECT_EQ(key.GetFaceBrush(), expected.Brush);
-    }
-}
-
-TEST_P(BuiltInLayoutTest, RemainingSlotsStayDefault) {
-    int layout = GetParam();
-    for (int slot = ExpectedKeyCounts[layout]; slot < SlotsPerLayout; ++slot) {
-        SCOPED_TRACE(::testing::Message() << "layout " << layout << " slot " << slot);
-        const KeyDef& key = LayoutKey(layout, slot);
-        EXPECT_EQ(key.GetLabel(), L"");
-        EXPECT_EQ(key.GetCode(), -1);
-        EXPECT_EQ(key.GetImage(), -1);
-        EXPECT_EQ(key.GetFaceBrush(), nullptr);
-        EXPECT_EQ(key.GetHorizontalSpan(), 0);
-        EXPECT_EQ(key.GetVerticalSpan(), 0);
-    }
-}
-
-TEST_P(BuiltInLayoutTest, SpansOnlyOnTheTwoCellKeys) {
-    int layout = GetParam();
-    // (slot, horizontal, vertical) of every spanning cell.
-    std::map<int, std::pair<int, int>> spans;
-    if (layout == 8 || layout == 9) {
-        spans[26] = {0, 1};
-        spans[36] = {0, -1};
-    }
-    if (layout == 8) {
-        spans[31] = {1, 0};
-        spans[32] = {-1, 0};
-    }
-    for (int slot = 0; slot < SlotsPerLayout; ++slot) {
-        SCOPED_TRACE(::testing::Message() << "layout " << layout << " slot " << slot);
-        std::pair<int, int> expected = spans.count(slot) ? spans[slot] : std::make_pair(0, 0);
-        EXPECT_EQ(LayoutKey(layout, slot).GetHorizontalSpan(), expected.first);
-        EXPECT_EQ(LayoutKey(layout, slot).GetVerticalSpan(), expected.second);
+        EXPECT_EQ(key.GetHorizontalSpan(), span.first);
+        EXPECT_EQ(key.GetVerticalSpan(), span.second);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLayouts, BuiltInLayoutTest, ::testing::Range(0, LayoutCount));
 
-TEST(BuildKeyboardsTest, SeparatorKeysFollowTheLocale) {
+TEST(BuildKeyboardsTest, ReadsTheSeparatorAndMarksThePanelDocked) {
     BuildTestKeyboards();
-    std::wstring separator = ExpectedDecimalSeparator();
-    EXPECT_EQ(DecimalSeparator, separator);
-    // Row 4, columns 5 and 6 of "Big numeric".
-    EXPECT_EQ(LayoutKey(8, 34).GetLabel(), separator);
-    EXPECT_EQ(LayoutKey(8, 34).GetCode(), separator[0]);
-    EXPECT_EQ(LayoutKey(8, 35).GetLabel(), separator[0] == L'.' ? L"," : L".");
-}
-
-TEST(BuildKeyboardsTest, MarksThePanelDocked) {
-    BuildTestKeyboards();
-    // Built once per process: the state word it set is still there unless a test changed it.
-    EXPECT_EQ(GetSettings().SipState, 3);
+    EXPECT_EQ(DecimalSeparator, ExpectedDecimalSeparator());
+    EXPECT_EQ(GetSettings().SipState, 3); // no test changes it for good
 }
 
 TEST(BuildKeyboardsTest, SecondBuildCreatesNothingNew) {
     BuildTestKeyboards();
-    HIMAGELIST list = KeyImageList;
-    HBRUSH brushes[] = {NavigationBrush, DigitBrush, HexBrush, GrayBrush, WhiteBrush, BlackBrush};
-    std::wstring label = LayoutKey(0, 1).GetLabel();
+    const HIMAGELIST list = KeyImageList;
+    struct {
+        HBRUSH Brush;
+        COLORREF Color;
+    } const brushes[] = {{NavigationBrush, 0x00B0FFFF}, {DigitBrush, 0x00FFA0A0},
+                         {HexBrush, 0x00FF8080},        {GrayBrush, 0x00C0C0C0},
+                         {WhiteBrush, 0x00FFFFFF},      {BlackBrush, 0x00000000}};
+    const std::wstring label = LayoutKey(0, 1).GetLabel();
     LayoutKey(0, 1).SetLabel(L"changed");
 
     BuildKeyboards();
@@ -182,24 +146,14 @@ TEST(BuildKeyboardsTest, SecondBuildCreatesNothingNew) {
     LayoutKey(0, 1).SetLabel(label);
     EXPECT_EQ(static_cast<HIMAGELIST>(KeyImageList), list);
     EXPECT_EQ(ImageList_GetImageCount(KeyImageList), KeyPictureCount);
-    HBRUSH after[] = {NavigationBrush, DigitBrush, HexBrush, GrayBrush, WhiteBrush, BlackBrush};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(after[i], brushes[i]) << "brush " << i;
-}
-
-TEST(BuildKeyboardsTest, BrushesHaveTheirColours) {
-    BuildTestKeyboards();
-    struct {
-        HBRUSH Brush;
-        COLORREF Color;
-    } const brushes[] = {{NavigationBrush, 0x00B0FFFF}, {DigitBrush, 0x00FFA0A0},
-                         {HexBrush, 0x00FF8080},        {GrayBrush, 0x00C0C0C0},
-                         {WhiteBrush, 0x00FFFFFF},      {BlackBrush, 0x00000000}};
-    for (const auto& brush : brushes) {
+    const HBRUSH after[] = {NavigationBrush, DigitBrush, HexBrush,
+                            GrayBrush,       WhiteBrush, BlackBrush};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(after[i], brushes[i].Brush) << "brush " << i;
         LOGBRUSH info = {};
-        ASSERT_EQ(GetObjectW(brush.Brush, sizeof(info), &info), static_cast<int>(sizeof(info)));
+        ASSERT_EQ(GetObjectW(brushes[i].Brush, sizeof(info), &info), int(sizeof(info)));
         EXPECT_EQ(info.lbStyle, static_cast<UINT>(BS_SOLID));
-        EXPECT_EQ(info.lbColor, brush.Color);
+        EXPECT_EQ(info.lbColor, brushes[i].Color) << "brush " << i;
     }
 }
 

@@ -1,9 +1,9 @@
-// Shared by the keyboard tests: builds the keyboards from this program's own resources.
+// Shared by the keyboard tests.
 #pragma once
 
 #include <string>
 
-// Builds the keyboards once per process, with ModuleInstance = this program (the key pictures
+// Builds the keyboards once per process from this program's own resources (the key pictures
 // are compiled into it).
 void BuildTestKeyboards();
 
