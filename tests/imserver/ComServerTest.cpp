@@ -1,6 +1,8 @@
 // The library as a COM server: class factory, object, reference counts and error codes.
 #include "tests/imserver/ImServerHarness.h"
 
+#include <gtest/gtest.h>
+
 namespace {
 
 // {00000000-0000-0000-0000-0000DEADBEEF}: no class or interface of the library.

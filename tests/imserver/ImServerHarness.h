@@ -4,10 +4,7 @@
 
 #include "platform/sip.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,8 +16,11 @@ struct TestSettings {
     int ColorType = 1, No3D = 0, KeyboardType = 0, FloatingSizeType = 0;
 };
 
-// Writes C:\Plinkerpad.ini as the setup program would.
+// Writes C:\Plinkerpad.ini as the setup program would, or deletes it.
 void WriteSettingsFile(const TestSettings& settings);
+inline void RemoveSettingsFile() {
+    DeleteFileW(L"C:\\Plinkerpad.ini");
+}
 
 // Records every call, one line each: "chars vk=55 flags=0x80 n=1 shift=0x80 ch=55",
 // "vkey 0xa2 4", "iminfo flags=1 (157,161,272,221)".
@@ -44,6 +44,10 @@ public:
 std::vector<std::string> Typed(std::initializer_list<std::array<UINT, 3>> keys);
 std::string ImInfoCall(DWORD flags, const RECT& rect);
 
+inline std::array<LONG, 4> Sides(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
 // The loaded library, freed with the object.
 struct PlinkerpadDll {
     ~PlinkerpadDll() { FreeLibrary(Module); }
@@ -61,41 +65,9 @@ void PumpMessages();
 // A bare top-level panel window (no border: its client rectangle is its window rectangle).
 HWND CreatePanelWindow(int left, int top, int width, int height);
 
-// A fixture with the input method selected into a 240 x 80 panel at (100, 150) of a 640 x 480
-// screen, its information fetched and the recording callback registered.
-class SelectedKeyboard : public ::testing::Test {
-protected:
-    void SetUp() override { Start(TestSettings{}); }
-    void TearDown() override;
+HWND FindKeyboardWindow(HWND panel);
 
-    // Writes the settings, loads the library and selects the input method into a new panel,
-    // after stopping what ran before.
-    void Start(const TestSettings& settings, bool registerCallback = true);
-    void Stop();
-    // Rewrites the settings file; the keyboard picks them up at its next paint or tap.
-    void ChangeSettings(const TestSettings& wanted) { WriteSettingsFile(settings = wanted); }
-
-    void Send(UINT message, int x, int y);
-    void Tap(int x, int y);
-    void TapCell(int column, int row);
-    // The bottom of a 640 x 480 visible desktop after ReceiveSipInfo: 480 unless the keyboard
-    // is shown and floating.
-    LONG VisibleBottom();
-
-    // Repaints the whole keyboard now and reads one of its pixels.
-    void Repaint(bool erase = false);
-    COLORREF Pixel(int x, int y) const;
-
-    int Margin() const { return settings.No3D == 1 ? 0 : 2; }
-    // The face of a single-cell key as drawn, and the middle of its cell, by the keyboard's own
-    // arithmetic.
-    RECT FaceRect(int column, int row) const;
-    POINT CellCentre(int column, int row) const;
-
-    TestSettings settings;
-    std::unique_ptr<PlinkerpadDll> dll;
-    RecordingCallback callback;
-    IInputMethod* method = nullptr;
-    HWND panel = nullptr;
-    HWND keyboard = nullptr;
-};
+// A mouse message's point: x and y as 16-bit words.
+inline LPARAM PointParam(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}

@@ -1,5 +1,5 @@
 // IInputMethod as the input panel drives it: selection, information, panel state, options.
-#include "tests/imserver/ImServerHarness.h"
+#include "tests/imserver/SelectedKeyboard.h"
 
 #include <commctrl.h>
 
@@ -17,16 +17,12 @@ protected:
             method->Release();
         DestroyWindow(panel);
         PumpMessages();
-        DeleteFileW(L"C:\\Plinkerpad.ini");
+        RemoveSettingsFile();
     }
     PlinkerpadDll dll;
     IInputMethod* method = dll.CreateInputMethod();
     HWND panel = CreatePanelWindow(20, 300, 240, 80);
 };
-
-HWND FindKeyboardWindow(HWND panel) {
-    return FindWindowExW(panel, nullptr, L"PlinkerpadWndCls", nullptr);
-}
 
 void ExpectIcon(HANDLE images, int width, int height) {
     int cx = 0;
@@ -48,10 +44,7 @@ TEST_F(InputMethodObject, SelectCreatesTheKeyboardOverThePanelAndDeselectRemoves
     EXPECT_EQ(GetClassLongPtrW(keyboard, GCL_STYLE) & CS_DBLCLKS, CS_DBLCLKS);
     RECT window;
     GetWindowRect(keyboard, &window);
-    EXPECT_EQ(window.left, 20);
-    EXPECT_EQ(window.top, 300);
-    EXPECT_EQ(window.right, 260);
-    EXPECT_EQ(window.bottom, 380);
+    EXPECT_EQ(Sides(window), (std::array<LONG, 4>{20, 300, 260, 380}));
     EXPECT_EQ(method->Deselect(), S_OK);
     EXPECT_FALSE(IsWindow(keyboard));
     WNDCLASSW windowClass;
@@ -77,10 +70,7 @@ TEST_F(InputMethodObject, GetInfoBeforeAnyPaintReportsTheDockedPanelSize) {
     EXPECT_EQ(info.fdwFlags, static_cast<DWORD>(SIPF_DOCKED));
     EXPECT_EQ(info.iNarrow, 0);
     EXPECT_EQ(info.iWide, 0);
-    EXPECT_EQ(info.rcSipRect.left, 0);
-    EXPECT_EQ(info.rcSipRect.top, 0);
-    EXPECT_EQ(info.rcSipRect.right, 245); // "Big numeric": 10 x 23 + 15
-    EXPECT_EQ(info.rcSipRect.bottom, 92); // 4 x 23
+    EXPECT_EQ(Sides(info.rcSipRect), (std::array<LONG, 4>{0, 0, 245, 92})); // 10 x 23 + 15, 4 x 23
     ExpectIcon(info.hImageNarrow, 16, 16);
     ExpectIcon(info.hImageWide, 32, 16);
     EXPECT_EQ(method->Deselect(), S_OK);

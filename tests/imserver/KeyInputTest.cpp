@@ -1,5 +1,5 @@
 // Taps on the keyboard window become the right IIMCallback calls, in the right order.
-#include "tests/imserver/ImServerHarness.h"
+#include "tests/imserver/SelectedKeyboard.h"
 
 #include <gmock/gmock.h>
 

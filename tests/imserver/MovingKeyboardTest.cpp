@@ -1,5 +1,5 @@
 // The handle strip floats the keyboard with a drag and docks it with a double tap.
-#include "tests/imserver/ImServerHarness.h"
+#include "tests/imserver/SelectedKeyboard.h"
 
 #include <gmock/gmock.h>
 

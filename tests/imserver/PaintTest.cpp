@@ -1,6 +1,6 @@
 // The keyboard's real pixels: colour schemes, corners, shadow or flat look, the pressed key,
 // the strip, two-cell keys and centred pictures and labels.
-#include "tests/imserver/ImServerHarness.h"
+#include "tests/imserver/SelectedKeyboard.h"
 
 #include <algorithm>
 

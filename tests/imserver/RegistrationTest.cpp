@@ -1,6 +1,8 @@
 // Self-registration in the test prefix's registry, directly and through Wine's regsvr32.
 #include "tests/imserver/ImServerHarness.h"
 
+#include <gtest/gtest.h>
+
 namespace {
 
 constexpr wchar_t ClassKey[] = L"CLSID\\{9B1C7E42-5D3A-4F60-8E21-C47A0B93D615}";
@@ -32,22 +34,6 @@ void ExpectRegistered() {
     EXPECT_EQ(DefaultValue(L"InProcServer32"), L"\\Windows\\Plinkerpad.dll");
     EXPECT_EQ(DefaultValue(L"DefaultIcon"), L"\\Windows\\Plinkerpad.dll,0");
     EXPECT_EQ(DefaultValue(L"IsSIPInputMethod"), L"1");
-}
-
-DWORD RunRegsvr32(const std::wstring& arguments) {
-    std::wstring command = L"regsvr32.exe " + arguments;
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return GetLastError();
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return exitCode;
 }
 
 class Registration : public ::testing::Test {
@@ -84,10 +70,10 @@ TEST_F(Registration, UnregisteringRemovesEverythingAndFailsTheSecondTime) {
 TEST_F(Registration, WinesRegsvr32RegistersAndUnregistersTheBuiltLibrary) {
     wchar_t path[MAX_PATH];
     ASSERT_GT(GetModuleFileNameW(dll.Module, path, MAX_PATH), 0u);
-    const std::wstring quoted = L"\"" + std::wstring(path) + L"\"";
-    ASSERT_EQ(RunRegsvr32(L"/s " + quoted), 0u);
+    const std::wstring library = L" \"" + std::wstring(path) + L"\"";
+    ASSERT_EQ(_wsystem((L"regsvr32.exe /s" + library).c_str()), 0);
     ExpectRegistered();
-    ASSERT_EQ(RunRegsvr32(L"/u /s " + quoted), 0u);
+    ASSERT_EQ(_wsystem((L"regsvr32.exe /u /s" + library).c_str()), 0);
     EXPECT_FALSE(ClassKeyExists());
 }
 

@@ -19,9 +19,10 @@ protected:
     void TearDown() override { GetSettings() = Saved; }
 
     static void Use(int keyboardType, int no3D, int floatingSizeType = 0) {
-        GetSettings().KeyboardType = keyboardType;
-        GetSettings().No3D = no3D;
-        GetSettings().FloatingSizeType = floatingSizeType;
+        Settings& settings = GetSettings();
+        settings.KeyboardType = keyboardType;
+        settings.No3D = no3D;
+        settings.FloatingSizeType = floatingSizeType;
     }
     // Columns, Rows, KeyMargin, KeyWidth, KeyHeight, PanelWidth, PanelHeight.
     static std::vector<int> Grid() {
@@ -34,44 +35,33 @@ protected:
 };
 
 TEST_F(GeometryTest, DockedKeyboards) {
-    struct {
-        int KeyboardType, No3D, Alternate, Layout;
-        std::vector<int> Grid;
-    } const cases[] = {
-        {0, 0, 0, 0, {5, 3, 2, 45, 26, 130, 69}},
-        {0, 0, 1, 1, {5, 3, 2, 45, 26, 130, 69}},
-        {0, 1, 0, 0, {5, 3, 0, 46, 26, 130, 69}},
-        {0, 5, 0, 0, {5, 3, 2, 45, 26, 130, 69}},
-        {1, 1, 1, 3, {5, 4, 0, 46, 20, 130, 92}},
-        {2, 0, 1, 5, {7, 3, 2, 32, 26, 176, 69}},
-        {3, 0, 0, 6, {6, 4, 2, 38, 19, 153, 92}},
-        {4, 0, 0, 8, {10, 4, 2, 22, 19, 245, 92}},
-        {4, 1, 1, 9, {10, 4, 0, 23, 20, 245, 92}},
-        {5, 0, 0, 10, {13, 1, 2, 17, 78, 314, 12}},
-        {5, 1, 1, 11, {13, 1, 0, 17, 80, 314, 12}},
-        // A KeyboardType outside 0..5 shows "Numeric" and stays as the file has it.
-        {6, 0, 0, 0, {5, 3, 2, 45, 26, 130, 69}},
-        {-1, 0, 1, 1, {5, 3, 2, 45, 26, 130, 69}},
-        {1000, 0, 0, 0, {5, 3, 2, 45, 26, 130, 69}},
-        {INT_MIN, 0, 0, 0, {5, 3, 2, 45, 26, 130, 69}},
+    // KeyboardType, No3D, alternate page, layout, then the Grid() in a 240 x 80 window. A
+    // KeyboardType outside 0..5 shows "Numeric" and stays as the file has it.
+    const int cases[][11] = {
+        {0, 0, 0, 0, 5, 3, 2, 45, 26, 130, 69},       {0, 0, 1, 1, 5, 3, 2, 45, 26, 130, 69},
+        {0, 1, 0, 0, 5, 3, 0, 46, 26, 130, 69},       {0, 5, 0, 0, 5, 3, 2, 45, 26, 130, 69},
+        {1, 1, 1, 3, 5, 4, 0, 46, 20, 130, 92},       {2, 0, 1, 5, 7, 3, 2, 32, 26, 176, 69},
+        {3, 0, 0, 6, 6, 4, 2, 38, 19, 153, 92},       {4, 0, 0, 8, 10, 4, 2, 22, 19, 245, 92},
+        {4, 1, 1, 9, 10, 4, 0, 23, 20, 245, 92},      {5, 0, 0, 10, 13, 1, 2, 17, 78, 314, 12},
+        {5, 1, 1, 11, 13, 1, 0, 17, 80, 314, 12},     {6, 0, 0, 0, 5, 3, 2, 45, 26, 130, 69},
+        {-1, 0, 1, 1, 5, 3, 2, 45, 26, 130, 69},      {1000, 0, 0, 0, 5, 3, 2, 45, 26, 130, 69},
+        {INT_MIN, 0, 0, 0, 5, 3, 2, 45, 26, 130, 69},
     };
     for (const auto& c : cases) {
         for (int offset : {0, 100}) { // only the rectangle's size counts
-            SCOPED_TRACE(::testing::Message() << "type " << c.KeyboardType << " No3D " << c.No3D
-                                              << " alternate " << c.Alternate);
-            Use(c.KeyboardType, c.No3D);
-            EXPECT_EQ(ComputeGeometry(offset, offset, offset + 240, offset + 80, 0, c.Alternate),
-                      c.Layout);
-            EXPECT_EQ(Grid(), c.Grid);
-            EXPECT_EQ(GetSettings().KeyboardType, c.KeyboardType);
+            SCOPED_TRACE(::testing::Message() << "type " << c[0] << " No3D " << c[1] << " page "
+                                              << c[2] << " offset " << offset);
+            Use(c[0], c[1]);
+            EXPECT_EQ(ComputeGeometry(offset, offset, offset + 240, offset + 80, 0, c[2]), c[3]);
+            EXPECT_EQ(Grid(), std::vector<int>(c + 4, c + 11));
+            EXPECT_EQ(GetSettings().KeyboardType, c[0]);
         }
     }
 }
 
 TEST_F(GeometryTest, FloatingKeyboards) {
-    struct {
-        int KeyboardType, FloatingSizeType, Layout, KeySize, PanelWidth, PanelHeight;
-    } const cases[] = {
+    // KeyboardType, FloatingSizeType, layout, KeyWidth = KeyHeight, PanelWidth, PanelHeight.
+    const int cases[][6] = {
         {0, 0, 0, 20, 115, 60},  {0, 1, 0, 25, 140, 75},  {0, 2, 0, 32, 175, 96},
         {0, 9, 0, 32, 175, 96},  {0, -1, 0, 32, 175, 96}, {1, 2, 2, 20, 115, 80},
         {1, 0, 2, 20, 115, 80},  {2, 1, 4, 20, 155, 60},  {3, 2, 6, 20, 135, 80},
@@ -79,14 +69,12 @@ TEST_F(GeometryTest, FloatingKeyboards) {
         {-1, 1, 0, 25, 140, 75},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(::testing::Message()
-                     << "type " << c.KeyboardType << " size " << c.FloatingSizeType);
-        Use(c.KeyboardType, 0, c.FloatingSizeType);
-        // The rectangle is ignored when floating.
-        EXPECT_EQ(ComputeGeometry(0, 0, 3, 3, 1, 0), c.Layout);
+        SCOPED_TRACE(::testing::Message() << "type " << c[0] << " size " << c[1]);
+        Use(c[0], 0, c[1]);
+        EXPECT_EQ(ComputeGeometry(0, 0, 3, 3, 1, 0), c[2]); // the rectangle is ignored
         const std::vector<int> grid = Grid();
         EXPECT_EQ(std::vector<int>(grid.begin() + 3, grid.end()),
-                  std::vector<int>({c.KeySize, c.KeySize, c.PanelWidth, c.PanelHeight}));
+                  std::vector<int>({c[3], c[3], c[4], c[5]}));
     }
 }
 
@@ -105,87 +93,63 @@ TEST_F(GeometryTest, TinyWindowHasNoKeys) {
 }
 
 TEST_F(GeometryTest, KeyAtCellBordersAndOutside) {
-    struct Point {
-        int X, Y, Slot;
-    };
-    struct {
-        int KeyboardType, No3D, Right, Bottom;
-        std::vector<Point> Points;
-    } const cases[] = {
-        // Grid 11..235 x 2..79 of 45 x 26 keys; 236..239 and 80..81 are left over.
-        {0,
-         0,
-         240,
-         82,
-         {{56, 30, 6},
-          {12, 3, 0},
-          {11, 2, 0},
-          {55, 27, 0},
-          {56, 27, 1},
-          {55, 28, 5},
-          {235, 79, 14},
-          {191, 53, 9},
-          {236, 3, -1},
-          {239, 79, -1},
-          {12, 80, -1},
-          {235, 81, -1},
-          {10, 30, -1},
-          {0, 0, -1},
-          {56, 1, -1},
-          {0xFFFB, 30, -1},
-          {56, 0xFFFF, -1},
-          {0xFFFF, 0xFFFF, -1},
-          {0x8000, 30, -1}}},
-        // Flat "Big numeric": keys 23 x 20 from x = 9, y = 0.
-        {4,
-         1,
-         240,
-         80,
-         {{9, 0, 0}, {8, 0, -1}, {31, 19, 0}, {32, 20, 11}, {238, 79, 39}, {239, 79, -1}}},
-        // One pixel per cell still has keys.
-        {0, 0, 16, 5, {{11, 2, 0}, {15, 4, 14}, {16, 4, -1}}},
+    // KeyboardType, No3D, window right and bottom, point, slot. In a 240 x 82 window the grid of
+    // 45 x 26 keys covers 11..235 x 2..79, leaving 236..239 and 80..81 over; the flat "Big
+    // numeric" in 240 x 80 has 23 x 20 keys from x = 9, y = 0; 16 x 5 is one pixel a cell.
+    const int cases[][7] = {
+        {0, 0, 240, 82, 56, 30, 6},      {0, 0, 240, 82, 12, 3, 0},
+        {0, 0, 240, 82, 11, 2, 0},       {0, 0, 240, 82, 55, 27, 0},
+        {0, 0, 240, 82, 56, 27, 1},      {0, 0, 240, 82, 55, 28, 5},
+        {0, 0, 240, 82, 235, 79, 14},    {0, 0, 240, 82, 191, 53, 9},
+        {0, 0, 240, 82, 236, 3, -1},     {0, 0, 240, 82, 239, 79, -1},
+        {0, 0, 240, 82, 12, 80, -1},     {0, 0, 240, 82, 235, 81, -1},
+        {0, 0, 240, 82, 10, 30, -1},     {0, 0, 240, 82, 0, 0, -1},
+        {0, 0, 240, 82, 56, 1, -1},      {0, 0, 240, 82, 0xFFFB, 30, -1},
+        {0, 0, 240, 82, 56, 0xFFFF, -1}, {0, 0, 240, 82, 0xFFFF, 0xFFFF, -1},
+        {0, 0, 240, 82, 0x8000, 30, -1}, {4, 1, 240, 80, 9, 0, 0},
+        {4, 1, 240, 80, 8, 0, -1},       {4, 1, 240, 80, 31, 19, 0},
+        {4, 1, 240, 80, 32, 20, 11},     {4, 1, 240, 80, 238, 79, 39},
+        {4, 1, 240, 80, 239, 79, -1},    {0, 0, 16, 5, 11, 2, 0},
+        {0, 0, 16, 5, 15, 4, 14},        {0, 0, 16, 5, 16, 4, -1},
     };
     for (const auto& c : cases) {
-        Use(c.KeyboardType, c.No3D);
-        ComputeGeometry(0, 0, c.Right, c.Bottom, 0, 0);
-        for (const Point& p : c.Points) {
-            EXPECT_EQ(KeyAt(p.X, p.Y), p.Slot)
-                << "type " << c.KeyboardType << " (" << p.X << ", " << p.Y << ")";
-        }
+        Use(c[0], c[1]);
+        ComputeGeometry(0, 0, c[2], c[3], 0, 0);
+        EXPECT_EQ(KeyAt(c[4], c[5]), c[6])
+            << "type " << c[0] << " in " << c[2] << " x " << c[3] << " at " << c[4] << ", " << c[5];
     }
 }
 
 TEST_F(GeometryTest, FacesOfSingleAndTwoCellKeys) {
     BuildTestKeyboards();
-    struct {
-        int KeyboardType, Row, Column, Layout, Slot;
-        std::vector<LONG> Rect; // left, top, right, bottom
-    } const cases[] = {
-        {0, 1, 2, 0, 7, {11 + 2 * 45, 2 + 26, 11 + 3 * 45 - 2, 2 + 2 * 26 - 2}},
-        // Keys 22 x 19: "SPC" over columns 1 and 2 of row 3, "RET" over rows 2 and 3.
-        {4, 3, 1, 8, 31, {11 + 22, 2 + 57, 11 + 3 * 22 - 2, 2 + 4 * 19 - 2}},
-        {4, 3, 2, 8, 31, {11 + 22, 2 + 57, 11 + 3 * 22 - 2, 2 + 4 * 19 - 2}},
-        {4, 2, 6, 8, 26, {11 + 6 * 22, 2 + 38, 11 + 7 * 22 - 2, 2 + 4 * 19 - 2}},
-        {4, 3, 6, 8, 26, {11 + 6 * 22, 2 + 38, 11 + 7 * 22 - 2, 2 + 4 * 19 - 2}},
-        {4, 3, 2, 9, 32, {11 + 2 * 22, 2 + 57, 11 + 3 * 22 - 2, 2 + 4 * 19 - 2}}, // "b" alone
+    // KeyboardType, row, column, layout, slot, then the face's left, top, right, bottom in a
+    // 240 x 80 window. "Big numeric" has 22 x 19 keys with "SPC" over columns 1 and 2 of row 3
+    // and "RET" over rows 2 and 3 of column 6 in layout 8; layout 9 has "b" alone in column 2.
+    const int cases[][9] = {
+        {0, 1, 2, 0, 7, 101, 28, 144, 52},
+        {4, 3, 1, 8, 31, 33, 59, 75, 76},
+        {4, 3, 2, 8, 31, 33, 59, 75, 76},
+        {4, 2, 6, 8, 26, 143, 40, 163, 76},
+        {4, 3, 6, 8, 26, 143, 40, 163, 76},
+        {4, 3, 2, 9, 32, 55, 59, 75, 76},
         // Outside the grid or the table: nothing.
-        {0, 3, 0, 0, -1, {}},
-        {0, 0, 5, 0, -1, {}},
-        {0, -1, 0, 0, -1, {}},
-        {0, 0, 0, LayoutCount, -1, {}},
-        {0, 0, 0, -1, -1, {}},
+        {0, 3, 0, 0, -1},
+        {0, 0, 5, 0, -1},
+        {0, -1, 0, 0, -1},
+        {0, 0, 0, LayoutCount, -1},
+        {0, 0, 0, -1, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(::testing::Message()
-                     << "layout " << c.Layout << " row " << c.Row << " column " << c.Column);
-        Use(c.KeyboardType, 0);
+                     << "layout " << c[3] << " row " << c[1] << " column " << c[2]);
+        Use(c[0], 0);
         ComputeGeometry(0, 0, 240, 80, 0, 0);
-        const KeyFace face = KeyFaceRect(c.Row, c.Column, c.Layout);
-        ASSERT_EQ(face.Slot, c.Slot);
-        if (c.Slot >= 0) {
+        const KeyFace face = KeyFaceRect(c[1], c[2], c[3]);
+        ASSERT_EQ(face.Slot, c[4]);
+        if (c[4] >= 0) {
             EXPECT_EQ(std::vector<LONG>(
                           {face.Rect.left, face.Rect.top, face.Rect.right, face.Rect.bottom}),
-                      c.Rect);
+                      std::vector<LONG>(c + 5, c + 9));
         }
     }
 }
