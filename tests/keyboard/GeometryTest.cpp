@@ -93,31 +93,30 @@ TEST_F(GeometryTest, TinyWindowHasNoKeys) {
 }
 
 TEST_F(GeometryTest, KeyAtCellBordersAndOutside) {
-    // KeyboardType, No3D, window right and bottom, point, slot. In a 240 x 82 window the grid of
-    // 45 x 26 keys covers 11..235 x 2..79, leaving 236..239 and 80..81 over; the flat "Big
-    // numeric" in 240 x 80 has 23 x 20 keys from x = 9, y = 0; 16 x 5 is one pixel a cell.
-    const int cases[][7] = {
-        {0, 0, 240, 82, 56, 30, 6},      {0, 0, 240, 82, 12, 3, 0},
-        {0, 0, 240, 82, 11, 2, 0},       {0, 0, 240, 82, 55, 27, 0},
-        {0, 0, 240, 82, 56, 27, 1},      {0, 0, 240, 82, 55, 28, 5},
-        {0, 0, 240, 82, 235, 79, 14},    {0, 0, 240, 82, 191, 53, 9},
-        {0, 0, 240, 82, 236, 3, -1},     {0, 0, 240, 82, 239, 79, -1},
-        {0, 0, 240, 82, 12, 80, -1},     {0, 0, 240, 82, 235, 81, -1},
-        {0, 0, 240, 82, 10, 30, -1},     {0, 0, 240, 82, 0, 0, -1},
-        {0, 0, 240, 82, 56, 1, -1},      {0, 0, 240, 82, 0xFFFB, 30, -1},
-        {0, 0, 240, 82, 56, 0xFFFF, -1}, {0, 0, 240, 82, 0xFFFF, 0xFFFF, -1},
-        {0, 0, 240, 82, 0x8000, 30, -1}, {4, 1, 240, 80, 9, 0, 0},
-        {4, 1, 240, 80, 8, 0, -1},       {4, 1, 240, 80, 31, 19, 0},
-        {4, 1, 240, 80, 32, 20, 11},     {4, 1, 240, 80, 238, 79, 39},
-        {4, 1, 240, 80, 239, 79, -1},    {0, 0, 16, 5, 11, 2, 0},
-        {0, 0, 16, 5, 15, 4, 14},        {0, 0, 16, 5, 16, 4, -1},
+    // x, y and the slot there. A 240 x 82 window has a grid of 45 x 26 keys over 11..235 x
+    // 2..79, leaving 236..239 and 80..81 over; points from left of or above the window come in
+    // as large 16-bit words.
+    const int wide[][3] = {
+        {56, 30, 6},      {12, 3, 0},       {11, 2, 0},       {55, 27, 0},         {56, 27, 1},
+        {55, 28, 5},      {235, 79, 14},    {191, 53, 9},     {236, 3, -1},        {239, 79, -1},
+        {12, 80, -1},     {235, 81, -1},    {10, 30, -1},     {0, 0, -1},          {56, 1, -1},
+        {0x8000, 30, -1}, {0xFFFB, 30, -1}, {56, 0xFFFF, -1}, {0xFFFF, 0xFFFF, -1}};
+    // The flat "Big numeric" in 240 x 80: 23 x 20 keys from x = 9, y = 0.
+    const int flat[][3] = {{9, 0, 0},    {8, 0, -1},    {31, 19, 0},
+                           {32, 20, 11}, {238, 79, 39}, {239, 79, -1}};
+    const int onePixelCells[][3] = {{11, 2, 0}, {15, 4, 14}, {16, 4, -1}}; // in 16 x 5
+    const auto expect = [](const auto& points) {
+        for (const auto& p : points)
+            EXPECT_EQ(KeyAt(p[0], p[1]), p[2]) << "at " << p[0] << ", " << p[1];
     };
-    for (const auto& c : cases) {
-        Use(c[0], c[1]);
-        ComputeGeometry(0, 0, c[2], c[3], 0, 0);
-        EXPECT_EQ(KeyAt(c[4], c[5]), c[6])
-            << "type " << c[0] << " in " << c[2] << " x " << c[3] << " at " << c[4] << ", " << c[5];
-    }
+    Use(0, 0);
+    ComputeGeometry(0, 0, 240, 82, 0, 0);
+    expect(wide);
+    ComputeGeometry(0, 0, 16, 5, 0, 0);
+    expect(onePixelCells);
+    Use(4, 1);
+    ComputeGeometry(0, 0, 240, 80, 0, 0);
+    expect(flat);
 }
 
 TEST_F(GeometryTest, FacesOfSingleAndTwoCellKeys) {
