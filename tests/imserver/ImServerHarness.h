@@ -4,6 +4,7 @@
 
 #include "platform/sip.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -12,64 +13,61 @@ inline constexpr CLSID TestClsid = {
     0x9B1C7E42, 0x5D3A, 0x4F60, {0x8E, 0x21, 0xC4, 0x7A, 0x0B, 0x93, 0xD6, 0x15}};
 
 struct TestSettings {
-    int ColorType = 1;
-    int No3D = 0;
-    int KeyboardType = 0;
-    int FloatingSizeType = 0;
+    int ColorType = 1, No3D = 0, KeyboardType = 0, FloatingSizeType = 0;
 };
 
-// Writes C:\Plinkerpad.ini as the setup program would; RemoveSettingsFile deletes it.
+// Writes C:\Plinkerpad.ini as the setup program would, or deletes it.
 void WriteSettingsFile(const TestSettings& settings);
-void RemoveSettingsFile();
+inline void RemoveSettingsFile() {
+    DeleteFileW(L"C:\\Plinkerpad.ini");
+}
 
-// Every call the input method makes, one line each, e.g. "chars vk=55 flags=0x80 n=1
-// shift=0x80 ch=55", "vkey 0xa2 4", "iminfo flags=1 (157,161,272,221)".
+// Records every call, one line each: "chars vk=55 flags=0x80 n=1 shift=0x80 ch=55",
+// "vkey 0xa2 4", "iminfo flags=1 (157,161,272,221)".
 class RecordingCallback : public IIMCallback {
 public:
     STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return ++refCount; }
-    STDMETHODIMP_(ULONG) Release() override { return --refCount; }
+    STDMETHODIMP_(ULONG) AddRef() override { return ++references; }
+    STDMETHODIMP_(ULONG) Release() override { return --references; }
     STDMETHODIMP SetImInfo(IMINFO* info) override;
     STDMETHODIMP SendVirtualKey(BYTE key, DWORD flags) override;
     STDMETHODIMP SendCharEvents(UINT key, UINT flags, UINT count, UINT* shift,
                                 UINT* chars) override;
-    STDMETHODIMP SendString(BSTR text, DWORD count) override;
+    STDMETHODIMP SendString(BSTR, DWORD) override;
 
     std::vector<std::string> Calls;
-    LONG refCount = 1;
+    ULONG references = 1;
 };
 
-std::string CharCall(UINT key, UINT flags, UINT count, UINT character);
-std::string PressOf(UINT key, UINT character);
-std::string ReleaseOf(UINT key, UINT character);
-std::string VirtualKeyPress(UINT key);
-std::string VirtualKeyRelease(UINT key);
+// The press and the release of each key in turn, {virtual key, character, count}; count 0 is a
+// virtual key without a character.
+std::vector<std::string> Typed(std::initializer_list<std::array<UINT, 3>> keys);
 std::string ImInfoCall(DWORD flags, const RECT& rect);
 
-// The loaded library and its four exports; the library is freed with the object.
-class PlinkerpadDll {
-public:
-    PlinkerpadDll();
-    ~PlinkerpadDll();
+inline std::array<LONG, 4> Sides(const RECT& r) {
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// The loaded library, freed with the object.
+struct PlinkerpadDll {
+    ~PlinkerpadDll() { FreeLibrary(Module); }
     HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** out) const;
-    HRESULT CanUnloadNow() const;
-    HRESULT Register() const;
-    HRESULT Unregister() const;
-    HMODULE Module() const { return module; }
+    // An export without arguments: DllCanUnloadNow, DllRegisterServer, DllUnregisterServer.
+    HRESULT Call(const char* name) const;
     // A new input method through the class factory, or null.
     IInputMethod* CreateInputMethod() const;
 
-private:
-    HMODULE module;
+    const HMODULE Module = LoadLibraryW(L"Plinkerpad.dll");
 };
 
-// Processes every pending message of this thread.
 void PumpMessages();
 
 // A bare top-level panel window (no border: its client rectangle is its window rectangle).
 HWND CreatePanelWindow(int left, int top, int width, int height);
 
-// The child the input method created in the panel.
 HWND FindKeyboardWindow(HWND panel);
 
-LPARAM PointParam(int x, int y);
+// A mouse message's point: x and y as 16-bit words.
+inline LPARAM PointParam(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
+}

@@ -7,9 +7,9 @@ namespace {
 
 constexpr wchar_t ClassKey[] = L"CLSID\\{9B1C7E42-5D3A-4F60-8E21-C47A0B93D615}";
 
-bool KeyExists(const std::wstring& path) {
+bool ClassKeyExists() {
     HKEY key;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, ClassKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return false;
     RegCloseKey(key);
     return true;
@@ -36,61 +36,45 @@ void ExpectRegistered() {
     EXPECT_EQ(DefaultValue(L"IsSIPInputMethod"), L"1");
 }
 
-DWORD RunRegsvr32(const std::wstring& arguments) {
-    std::wstring command = L"regsvr32.exe " + arguments;
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return GetLastError();
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return exitCode;
-}
-
 class Registration : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_NE(dll.Module(), nullptr);
-        dll.Unregister();
+        ASSERT_NE(dll.Module, nullptr);
+        Unregister();
     }
-    void TearDown() override { dll.Unregister(); }
+    void TearDown() override { Unregister(); }
+    HRESULT Register() const { return dll.Call("DllRegisterServer"); }
+    HRESULT Unregister() const { return dll.Call("DllUnregisterServer"); }
     PlinkerpadDll dll;
 };
 
-} // namespace
-
 TEST_F(Registration, RegisteringTwiceWritesTheSameFourKeys) {
-    ASSERT_EQ(dll.Register(), S_OK);
+    ASSERT_EQ(Register(), S_OK);
     ExpectRegistered();
-    ASSERT_EQ(dll.Register(), S_OK);
+    ASSERT_EQ(Register(), S_OK);
     ExpectRegistered();
 }
 
 TEST_F(Registration, UnregisteringRemovesEverythingAndFailsTheSecondTime) {
-    ASSERT_EQ(dll.Register(), S_OK);
-    EXPECT_EQ(dll.Unregister(), S_OK);
-    EXPECT_FALSE(KeyExists(ClassKey));
-    EXPECT_EQ(dll.Unregister(), E_FAIL);
-}
-
-TEST_F(Registration, UnregisteringRemovesAClassKeyWithOnlySomeSubkeys) {
-    ASSERT_EQ(dll.Register(), S_OK);
+    ASSERT_EQ(Register(), S_OK);
+    EXPECT_EQ(Unregister(), S_OK);
+    EXPECT_FALSE(ClassKeyExists());
+    EXPECT_EQ(Unregister(), E_FAIL);
+    // A class key with only some of its subkeys goes as well.
+    ASSERT_EQ(Register(), S_OK);
     RegDeleteKeyW(HKEY_CLASSES_ROOT, (std::wstring(ClassKey) + L"\\DefaultIcon").c_str());
-    EXPECT_EQ(dll.Unregister(), S_OK);
-    EXPECT_FALSE(KeyExists(ClassKey));
+    EXPECT_EQ(Unregister(), S_OK);
+    EXPECT_FALSE(ClassKeyExists());
 }
 
 TEST_F(Registration, WinesRegsvr32RegistersAndUnregistersTheBuiltLibrary) {
     wchar_t path[MAX_PATH];
-    ASSERT_GT(GetModuleFileNameW(dll.Module(), path, MAX_PATH), 0u);
-    const std::wstring quoted = L"\"" + std::wstring(path) + L"\"";
-    ASSERT_EQ(RunRegsvr32(L"/s " + quoted), 0u);
+    ASSERT_GT(GetModuleFileNameW(dll.Module, path, MAX_PATH), 0u);
+    const std::wstring library = L" \"" + std::wstring(path) + L"\"";
+    ASSERT_EQ(_wsystem((L"regsvr32.exe /s" + library).c_str()), 0);
     ExpectRegistered();
-    ASSERT_EQ(RunRegsvr32(L"/u /s " + quoted), 0u);
-    EXPECT_FALSE(KeyExists(ClassKey));
+    ASSERT_EQ(_wsystem((L"regsvr32.exe /u /s" + library).c_str()), 0);
+    EXPECT_FALSE(ClassKeyExists());
 }
+
+} // namespace

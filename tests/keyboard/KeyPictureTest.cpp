@@ -6,117 +6,92 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <functional>
 #include <vector>
 
 namespace {
 
 constexpr int Size = 16;
+constexpr COLORREF White = 0x00FFFFFF;
 constexpr COLORREF Background = 0x00336699;
 
-// A 16 x 16 drawing surface of 32-bit pixels in a memory DC.
-class Canvas {
-public:
-    Canvas() {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof(info.bmiHeader);
-        info.bmiHeader.biWidth = Size;
-        info.bmiHeader.biHeight = Size;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        Bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        Old = SelectObject(Dc, Bitmap);
-    }
-    ~Canvas() {
-        SelectObject(Dc, Old);
-        DeleteObject(Bitmap);
-        DeleteDC(Dc);
-    }
-    Canvas(const Canvas&) = delete;
-    Canvas& operator=(const Canvas&) = delete;
-
-    HDC Dc = CreateCompatibleDC(nullptr);
-
-private:
-    HBITMAP Bitmap = nullptr;
-    HGDIOBJ Old = nullptr;
-};
-
-// The pixels of a picture resource as black (true) or not.
-std::vector<bool> ResourceBlackPixels(const wchar_t* name) {
-    std::vector<bool> black;
-    HBITMAP bitmap = static_cast<HBITMAP>(
-        LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (!bitmap)
-        return black;
+// The pixels of a 16 x 16 32-bit surface filled with Background, after draw.
+std::vector<COLORREF> Render(const std::function<void(HDC)>& draw) {
+    BITMAPINFO info = {};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), Size, Size, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP surface = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     HDC dc = CreateCompatibleDC(nullptr);
-    HGDIOBJ old = SelectObject(dc, bitmap);
+    HGDIOBJ old = SelectObject(dc, surface);
+    HBRUSH fill = CreateSolidBrush(Background);
+    const RECT all = {0, 0, Size, Size};
+    FillRect(dc, &all, fill);
+    DeleteObject(fill);
+    draw(dc);
+    std::vector<COLORREF> pixels;
     for (int y = 0; y < Size; ++y)
         for (int x = 0; x < Size; ++x)
-            black.push_back(GetPixel(dc, x, y) == 0);
+            pixels.push_back(GetPixel(dc, x, y));
     SelectObject(dc, old);
     DeleteDC(dc);
-    DeleteObject(bitmap);
-    return black;
+    DeleteObject(surface);
+    return pixels;
 }
 
-class KeyPictureTest : public ::testing::TestWithParam<int> {
-protected:
-    void SetUp() override { BuildTestKeyboards(); }
-};
-
-TEST_P(KeyPictureTest, ResourceIsSixteenColoursBlackOnWhite) {
-    const wchar_t* name = KeyPictureResources[GetParam()];
+// The resource's own pixels, or nothing when it is missing.
+std::vector<COLORREF> ResourcePixels(const wchar_t* name) {
     HBITMAP bitmap = static_cast<HBITMAP>(
         LoadImageW(GetModuleHandleW(nullptr), name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    ASSERT_NE(bitmap, nullptr) << "missing resource";
+    if (bitmap == nullptr)
+        return {};
     DIBSECTION section = {};
-    ASSERT_EQ(GetObjectW(bitmap, sizeof(section), &section), static_cast<int>(sizeof(section)));
-    DeleteObject(bitmap);
+    GetObjectW(bitmap, sizeof(section), &section);
     EXPECT_EQ(section.dsBm.bmWidth, Size);
     EXPECT_EQ(section.dsBm.bmHeight, Size);
     EXPECT_EQ(section.dsBm.bmBitsPixel, 4);
-
-    std::vector<bool> black = ResourceBlackPixels(name);
-    int blackCount = 0;
-    for (bool pixel : black)
-        blackCount += pixel;
-    EXPECT_GT(blackCount, 10);
-    EXPECT_LT(blackCount, Size * Size - 10);
+    std::vector<COLORREF> pixels = Render([bitmap](HDC dc) {
+        HDC source = CreateCompatibleDC(dc);
+        HGDIOBJ old = SelectObject(source, bitmap);
+        BitBlt(dc, 0, 0, Size, Size, source, 0, 0, SRCCOPY);
+        SelectObject(source, old);
+        DeleteDC(source);
+    });
+    DeleteObject(bitmap);
+    return pixels;
 }
 
-TEST_P(KeyPictureTest, DrawsWithWhiteTransparent) {
-    int index = GetParam();
+TEST(KeyPictureTest, EachPictureDrawsWithWhiteTransparent) {
+    BuildTestKeyboards();
     ASSERT_EQ(ImageList_GetImageCount(KeyImageList), KeyPictureCount);
-    IMAGEINFO info = {};
-    ASSERT_TRUE(ImageList_GetImageInfo(KeyImageList, index, &info));
-    EXPECT_NE(info.hbmMask, nullptr);
+    for (int index = 0; index < KeyPictureCount; ++index) {
+        SCOPED_TRACE(::testing::Message() << KeyPictureResources[index]);
+        const std::vector<COLORREF> source = ResourcePixels(KeyPictureResources[index]);
+        ASSERT_EQ(source.size(), size_t(Size * Size)) << "missing resource";
+        int ink = 0;
+        for (COLORREF pixel : source)
+            ink += pixel == 0;
+        EXPECT_GT(ink, 10);
+        EXPECT_LT(ink, Size * Size - 10);
 
-    Canvas canvas;
-    HBRUSH fill = CreateSolidBrush(Background);
-    RECT all = {0, 0, Size, Size};
-    FillRect(canvas.Dc, &all, fill);
-    DeleteObject(fill);
-    ASSERT_TRUE(ImageList_Draw(KeyImageList, index, canvas.Dc, 0, 0, ILD_NORMAL));
-
-    std::vector<bool> black = ResourceBlackPixels(KeyPictureResources[index]);
-    ASSERT_EQ(black.size(), static_cast<size_t>(Size * Size));
-    for (int y = 0; y < Size; ++y)
-        for (int x = 0; x < Size; ++x)
-            ASSERT_EQ(GetPixel(canvas.Dc, x, y), black[y * Size + x] ? 0 : Background)
-                << KeyPictureResources[index] << " at " << x << ", " << y;
+        IMAGEINFO info = {};
+        ASSERT_TRUE(ImageList_GetImageInfo(KeyImageList, index, &info));
+        EXPECT_NE(info.hbmMask, nullptr);
+        const std::vector<COLORREF> drawn =
+            Render([index](HDC dc) { ImageList_Draw(KeyImageList, index, dc, 0, 0, ILD_NORMAL); });
+        for (int i = 0; i < Size * Size; ++i)
+            ASSERT_EQ(drawn[i], source[i] == White ? Background : source[i])
+                << "at " << i % Size << ", " << i / Size;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(AllPictures, KeyPictureTest, ::testing::Range(0, KeyPictureCount));
-
-TEST(KeyPictureSetTest, InverseNumLockSwapsBlackAndWhiteInsideTheFrame) {
-    std::vector<bool> normal = ResourceBlackPixels(L"BMP_NUMLOCK");
-    std::vector<bool> inverse = ResourceBlackPixels(L"BMP_NUMLOCK_INV");
-    ASSERT_EQ(normal.size(), inverse.size());
-    ASSERT_FALSE(normal.empty());
+TEST(KeyPictureTest, InverseNumLockSwapsBlackAndWhiteInsideTheFrame) {
+    const std::vector<COLORREF> normal = ResourcePixels(L"BMP_NUMLOCK");
+    const std::vector<COLORREF> inverse = ResourcePixels(L"BMP_NUMLOCK_INV");
+    ASSERT_EQ(normal.size(), size_t(Size * Size));
+    ASSERT_EQ(inverse.size(), normal.size());
     for (int y = 2; y < Size - 2; ++y)
         for (int x = 2; x < Size - 2; ++x)
-            EXPECT_NE(normal[y * Size + x], inverse[y * Size + x]) << x << ", " << y;
+            EXPECT_NE(normal[y * Size + x] == 0, inverse[y * Size + x] == 0) << x << ", " << y;
 }
 
 } // namespace

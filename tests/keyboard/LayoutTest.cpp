@@ -1,5 +1,4 @@
-// The twelve built-in keyboards, slot by slot, against the tables of the keyboard's documentation.
-#include "keyboard/BuildKeyboards.h"
+// Key records, the add operations, and the twelve built-in keyboards slot by slot.
 #include "keyboard/KeyLayouts.h"
 #include "tests/keyboard/TestKeyboards.h"
 
@@ -7,11 +6,95 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <sstream>
 #include <vector>
 
 namespace {
+
+std::wstring EnvironmentText(const wchar_t* name) {
+    wchar_t buffer[64] = {};
+    const DWORD length = GetEnvironmentVariableW(name, buffer, 64);
+    return length > 0 && length < 64 ? buffer : L"";
+}
+
+// The decimal separator this run expects: KEYBOARD_TEST_EXPECTED_SEPARATOR, else ".".
+std::wstring ExpectedDecimalSeparator() {
+    const std::wstring expected = EnvironmentText(L"KEYBOARD_TEST_EXPECTED_SEPARATOR");
+    return expected.empty() ? L"." : expected;
+}
+
+// With KEYBOARD_TEST_SEPARATOR_OVERRIDE set, the run makes it the user's decimal separator
+// before anything reads it, and puts the old one back at the end.
+class SeparatorOverride : public ::testing::Environment {
+public:
+    void SetUp() override {
+        const std::wstring value = EnvironmentText(L"KEYBOARD_TEST_SEPARATOR_OVERRIDE");
+        wchar_t old[16] = {};
+        if (value.empty())
+            return;
+        ASSERT_GT(GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, old, 16), 0);
+        Original = old;
+        ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, value.c_str()));
+    }
+    void TearDown() override {
+        if (!Original.empty())
+            SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, Original.c_str());
+    }
+
+private:
+    std::wstring Original;
+};
+
+::testing::Environment* const Override = ::testing::AddGlobalTestEnvironment(new SeparatorOverride);
+
+// Works on layout 10 and puts the whole table back afterwards.
+class AddKeyTest : public ::testing::Test {
+protected:
+    static constexpr int Layout = 10;
+    void SetUp() override { NextKeySlot = 0; }
+    void TearDown() override {
+        std::copy(Saved.begin(), Saved.end(), KeyLayouts);
+        NextKeySlot = SavedCursor;
+    }
+    std::vector<KeyDef> Saved{std::begin(KeyLayouts), std::end(KeyLayouts)};
+    int SavedCursor = NextKeySlot;
+};
+
+// A character key replaces the slot's text but keeps its span; a text key has no code.
+TEST_F(AddKeyTest, AddingKeepsSpansAndSetsCodeOrText) {
+    LayoutKey(Layout, 0).SetVerticalSpan(-1);
+    LayoutKey(Layout, 0).SetText(L"old");
+    EXPECT_TRUE(AddCharKey(Layout, L"1", 49));
+    EXPECT_TRUE(AddTextKey(Layout, L"- 2 -", L"www"));
+    EXPECT_EQ(NextKeySlot, 2);
+    EXPECT_EQ(LayoutKey(Layout, 0).GetCode(), 49);
+    EXPECT_EQ(LayoutKey(Layout, 0).GetText(), L"");
+    EXPECT_EQ(LayoutKey(Layout, 0).GetVerticalSpan(), -1);
+    EXPECT_EQ(LayoutKey(Layout, 1).GetText(), L"www");
+    EXPECT_EQ(LayoutKey(Layout, 1).GetCode(), -1);
+}
+
+TEST_F(AddKeyTest, NeverWritesPastTheFortySlots) {
+    const KeyDef next = LayoutKey(Layout + 1, 0);
+    for (int slot = 0; slot < SlotsPerLayout; ++slot)
+        ASSERT_TRUE(AddCharKey(Layout, L"x", 'x'));
+    EXPECT_FALSE(AddCharKey(Layout, L"y", 'y'));
+    EXPECT_FALSE(AddKey(Layout, L"y", 'y', -1, 0, nullptr));
+    EXPECT_FALSE(AddImageKey(Layout, L"y", 'y', 0));
+    EXPECT_FALSE(AddTextKey(Layout, L"y", L"y"));
+    EXPECT_EQ(NextKeySlot, SlotsPerLayout);
+    EXPECT_EQ(LayoutKey(Layout, 39).GetLabel(), L"x");
+    EXPECT_EQ(LayoutKey(Layout + 1, 0).GetLabel(), next.GetLabel());
+    EXPECT_EQ(LayoutKey(Layout + 1, 0).GetCode(), next.GetCode());
+    NextKeySlot = -1;
+    EXPECT_FALSE(AddCharKey(Layout, L"y", 'y'));
+    NextKeySlot = 0;
+    EXPECT_FALSE(AddCharKey(LayoutCount, L"y", 'y'));
+    EXPECT_FALSE(AddCharKey(-1, L"y", 'y'));
+    EXPECT_EQ(NextKeySlot, 0);
+}
 
 // "T" is the page toggle, "DEC" the decimal key, "OTH" the other separator.
 const wchar_t* const ExpectedLayouts[LayoutCount] = {
@@ -38,61 +121,40 @@ enum { Backspace, Down, End, Home, Left, NumLock, NumLockInv, Return, Right, Spa
 
 struct Expected {
     std::wstring Label;
-    int Code;
-    int Image;
-    COLORREF Color;
-    HBRUSH Brush;
+    int Code = -1;
+    int Image = -1;
+    COLORREF Color = 0xFFFFFFFF;
+    HBRUSH Brush = nullptr;
 };
 
-const COLORREF NoColor = 0xFFFFFFFF;
-
-Expected Named(const std::wstring& token, int layout) {
-    struct Entry {
-        int Code;
-        int Image;
-        bool Navigation;
-    };
-    static const std::map<std::wstring, Entry> named = {
-        {L"BS", {8, Backspace, false}}, {L"TAB", {9, Tab, false}},  {L"RET", {13, Return, false}},
-        {L"SPC", {32, Space, false}},   {L"HM", {-36, Home, true}}, {L"END", {-35, End, true}},
-        {L"LT", {-37, Left, true}},     {L"UP", {-38, Up, true}},   {L"RT", {-39, Right, true}},
-        {L"DN", {-40, Down, true}},     {L"DEL", {-46, -1, false}}, {L"^X", {-1, -1, false}},
-        {L"^C", {-2, -1, false}},       {L"^V", {-3, -1, false}},   {L"^Z", {-4, -1, false}},
-    };
-    if (token == L"T") {
-        bool primary = layout % 2 == 0;
-        bool inverse = layout < 10 ? primary : !primary;
-        return {L"", 144, inverse ? NumLockInv : NumLock, NoColor, nullptr};
-    }
-    const Entry& entry = named.at(token);
-    if (entry.Navigation)
-        return {token, entry.Code, entry.Image, 0x00B0FFFF, NavigationBrush};
-    return {token, entry.Code, entry.Image, NoColor, nullptr};
-}
-
 Expected ExpectedKey(const std::wstring& token, int layout) {
-    std::wstring separator = ExpectedDecimalSeparator();
+    static const std::map<std::wstring, std::pair<int, int>> named = {
+        {L"BS", {8, Backspace}}, {L"TAB", {9, Tab}},   {L"RET", {13, Return}},
+        {L"SPC", {32, Space}},   {L"HM", {-36, Home}}, {L"END", {-35, End}},
+        {L"LT", {-37, Left}},    {L"UP", {-38, Up}},   {L"RT", {-39, Right}},
+        {L"DN", {-40, Down}},    {L"DEL", {-46, -1}},  {L"^X", {-1, -1}},
+        {L"^C", {-2, -1}},       {L"^V", {-3, -1}},    {L"^Z", {-4, -1}}};
+    const std::wstring separator = ExpectedDecimalSeparator();
+    const wchar_t c = token[0];
+    if (token == L"T") { // the inverse picture on the first page of layouts 0 to 9
+        const bool first = layout % 2 == 0;
+        return {L"", 144, (layout < 10 ? first : !first) ? NumLockInv : NumLock};
+    }
     if (token == L"DEC")
-        return {separator, separator[0], -1, NoColor, nullptr};
+        return {separator, separator[0]};
     if (token == L"OTH")
-        return separator[0] == L'.' ? Expected{L",", 44, -1, NoColor, nullptr}
-                                    : Expected{L".", 46, -1, NoColor, nullptr};
-    if (token.size() > 1 || token == L"T")
-        return Named(token, layout);
-    wchar_t c = token[0];
+        return separator[0] == L'.' ? Expected{L",", 44} : Expected{L".", 46};
+    if (token.size() > 1) {
+        const auto [code, image] = named.at(token);
+        if (code <= -35 && code >= -40) // Home, End and the arrows
+            return {token, code, image, 0x00B0FFFF, NavigationBrush};
+        return {token, code, image};
+    }
     if (c >= L'0' && c <= L'9')
         return {token, c, -1, 0x00FFA0A0, DigitBrush};
     if (c >= L'A' && c <= L'F')
         return {token, c, -1, 0x00FF8080, HexBrush};
-    return {token, c, -1, NoColor, nullptr};
-}
-
-std::vector<std::wstring> Tokens(const wchar_t* layout) {
-    std::wistringstream stream(layout);
-    std::vector<std::wstring> tokens;
-    for (std::wstring token; stream >> token;)
-        tokens.push_back(token);
-    return tokens;
+    return {token, c};
 }
 
 class BuiltInLayoutTest : public ::testing::TestWithParam<int> {
@@ -100,13 +162,25 @@ protected:
     void SetUp() override { BuildTestKeyboards(); }
 };
 
+// Every slot against the table, the slots past the keys left default, and the two-cell keys'
+// spans: "RET" over rows 2 and 3 of both big layouts, "SPC" over two columns of layout 8.
 TEST_P(BuiltInLayoutTest, EverySlotHoldsItsKey) {
-    int layout = GetParam();
-    std::vector<std::wstring> tokens = Tokens(ExpectedLayouts[layout]);
+    const int layout = GetParam();
+    std::wistringstream stream(ExpectedLayouts[layout]);
+    std::vector<std::wstring> tokens;
+    for (std::wstring token; stream >> token;)
+        tokens.push_back(token);
     ASSERT_EQ(static_cast<int>(tokens.size()), ExpectedKeyCounts[layout]);
-    for (int slot = 0; slot < static_cast<int>(tokens.size()); ++slot) {
+    std::map<int, std::pair<int, int>> spans;
+    if (layout == 8 || layout == 9)
+        spans = {{26, {0, 1}}, {36, {0, -1}}};
+    if (layout == 8)
+        spans.insert({{31, {1, 0}}, {32, {-1, 0}}});
+    for (int slot = 0; slot < SlotsPerLayout; ++slot) {
         SCOPED_TRACE(::testing::Message() << "layout " << layout << " slot " << slot);
-        Expected expected = ExpectedKey(tokens[slot], layout);
+        const Expected expected =
+            slot < static_cast<int>(tokens.size()) ? ExpectedKey(tokens[slot], layout) : Expected{};
+        const std::pair<int, int> span = spans.count(slot) ? spans[slot] : std::make_pair(0, 0);
         const KeyDef& key = LayoutKey(layout, slot);
         EXPECT_EQ(key.GetLabel(), expected.Label);
         EXPECT_EQ(key.GetCode(), expected.Code);
@@ -114,92 +188,40 @@ TEST_P(BuiltInLayoutTest, EverySlotHoldsItsKey) {
         EXPECT_EQ(key.GetImage(), expected.Image);
         EXPECT_EQ(key.GetFaceColor(), expected.Color);
         EXPECT_EQ(key.GetFaceBrush(), expected.Brush);
-    }
-}
-
-TEST_P(BuiltInLayoutTest, RemainingSlotsStayDefault) {
-    int layout = GetParam();
-    for (int slot = ExpectedKeyCounts[layout]; slot < SlotsPerLayout; ++slot) {
-        SCOPED_TRACE(::testing::Message() << "layout " << layout << " slot " << slot);
-        const KeyDef& key = LayoutKey(layout, slot);
-        EXPECT_EQ(key.GetLabel(), L"");
-        EXPECT_EQ(key.GetCode(), -1);
-        EXPECT_EQ(key.GetImage(), -1);
-        EXPECT_EQ(key.GetFaceBrush(), nullptr);
-        EXPECT_EQ(key.GetHorizontalSpan(), 0);
-        EXPECT_EQ(key.GetVerticalSpan(), 0);
-    }
-}
-
-TEST_P(BuiltInLayoutTest, SpansOnlyOnTheTwoCellKeys) {
-    int layout = GetParam();
-    // (slot, horizontal, vertical) of every spanning cell.
-    std::map<int, std::pair<int, int>> spans;
-    if (layout == 8 || layout == 9) {
-        spans[26] = {0, 1};
-        spans[36] = {0, -1};
-    }
-    if (layout == 8) {
-        spans[31] = {1, 0};
-        spans[32] = {-1, 0};
-    }
-    for (int slot = 0; slot < SlotsPerLayout; ++slot) {
-        SCOPED_TRACE(::testing::Message() << "layout " << layout << " slot " << slot);
-        std::pair<int, int> expected = spans.count(slot) ? spans[slot] : std::make_pair(0, 0);
-        EXPECT_EQ(LayoutKey(layout, slot).GetHorizontalSpan(), expected.first);
-        EXPECT_EQ(LayoutKey(layout, slot).GetVerticalSpan(), expected.second);
+        EXPECT_EQ(key.GetHorizontalSpan(), span.first);
+        EXPECT_EQ(key.GetVerticalSpan(), span.second);
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLayouts, BuiltInLayoutTest, ::testing::Range(0, LayoutCount));
 
-TEST(BuildKeyboardsTest, SeparatorKeysFollowTheLocale) {
+TEST(BuildKeyboardsTest, ReadsTheSeparatorAndMarksThePanelDocked) {
     BuildTestKeyboards();
-    std::wstring separator = ExpectedDecimalSeparator();
-    EXPECT_EQ(DecimalSeparator, separator);
-    // Row 4, columns 5 and 6 of "Big numeric".
-    EXPECT_EQ(LayoutKey(8, 34).GetLabel(), separator);
-    EXPECT_EQ(LayoutKey(8, 34).GetCode(), separator[0]);
-    EXPECT_EQ(LayoutKey(8, 35).GetLabel(), separator[0] == L'.' ? L"," : L".");
-}
-
-TEST(BuildKeyboardsTest, MarksThePanelDocked) {
-    BuildTestKeyboards();
-    // Built once per process: the state word it set is still there unless a test changed it.
-    EXPECT_EQ(GetSettings().SipState, 3);
+    EXPECT_EQ(DecimalSeparator, ExpectedDecimalSeparator());
+    EXPECT_EQ(GetSettings().SipState, 3); // no test changes it for good
 }
 
 TEST(BuildKeyboardsTest, SecondBuildCreatesNothingNew) {
     BuildTestKeyboards();
-    HIMAGELIST list = KeyImageList;
-    HBRUSH brushes[] = {NavigationBrush, DigitBrush, HexBrush, GrayBrush, WhiteBrush, BlackBrush};
-    std::wstring label = LayoutKey(0, 1).GetLabel();
+    const HIMAGELIST list = KeyImageList;
+    const std::vector<HBRUSH> brushes = {NavigationBrush, DigitBrush, HexBrush,
+                                         GrayBrush,       WhiteBrush, BlackBrush};
+    const COLORREF colours[] = {0x00B0FFFF, 0x00FFA0A0, 0x00FF8080, 0x00C0C0C0, 0x00FFFFFF, 0};
+    const std::wstring label = LayoutKey(0, 1).GetLabel();
     LayoutKey(0, 1).SetLabel(L"changed");
-
     BuildKeyboards();
-
     EXPECT_EQ(LayoutKey(0, 1).GetLabel(), L"changed");
     LayoutKey(0, 1).SetLabel(label);
     EXPECT_EQ(static_cast<HIMAGELIST>(KeyImageList), list);
     EXPECT_EQ(ImageList_GetImageCount(KeyImageList), KeyPictureCount);
-    HBRUSH after[] = {NavigationBrush, DigitBrush, HexBrush, GrayBrush, WhiteBrush, BlackBrush};
-    for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(after[i], brushes[i]) << "brush " << i;
-}
-
-TEST(BuildKeyboardsTest, BrushesHaveTheirColours) {
-    BuildTestKeyboards();
-    struct {
-        HBRUSH Brush;
-        COLORREF Color;
-    } const brushes[] = {{NavigationBrush, 0x00B0FFFF}, {DigitBrush, 0x00FFA0A0},
-                         {HexBrush, 0x00FF8080},        {GrayBrush, 0x00C0C0C0},
-                         {WhiteBrush, 0x00FFFFFF},      {BlackBrush, 0x00000000}};
-    for (const auto& brush : brushes) {
+    EXPECT_EQ(std::vector<HBRUSH>(
+                  {NavigationBrush, DigitBrush, HexBrush, GrayBrush, WhiteBrush, BlackBrush}),
+              brushes);
+    for (int i = 0; i < 6; ++i) {
         LOGBRUSH info = {};
-        ASSERT_EQ(GetObjectW(brush.Brush, sizeof(info), &info), static_cast<int>(sizeof(info)));
+        ASSERT_EQ(GetObjectW(brushes[i], sizeof(info), &info), int(sizeof(info)));
         EXPECT_EQ(info.lbStyle, static_cast<UINT>(BS_SOLID));
-        EXPECT_EQ(info.lbColor, brush.Color);
+        EXPECT_EQ(info.lbColor, colours[i]) << "brush " << i;
     }
 }
 

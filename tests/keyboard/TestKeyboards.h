@@ -1,11 +1,12 @@
-// Shared by the keyboard tests: builds the keyboards from this program's own resources.
+// Shared by the keyboard tests.
 #pragma once
 
-#include <string>
+#include "keyboard/BuildKeyboards.h"
+#include "keyboard/ModuleInstance.h"
 
-// Builds the keyboards once per process, with ModuleInstance = this program (the key pictures
+// Builds the keyboards once per process from this program's own resources (the key pictures
 // are compiled into it).
-void BuildTestKeyboards();
-
-// The decimal separator this run expects: KEYBOARD_TEST_EXPECTED_SEPARATOR, else ".".
-std::wstring ExpectedDecimalSeparator();
+inline void BuildTestKeyboards() {
+    ModuleInstance = GetModuleHandleW(nullptr);
+    BuildKeyboards();
+}
