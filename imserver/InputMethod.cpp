@@ -81,7 +81,11 @@ STDMETHODIMP InputMethod::Select(HWND panel) {
     if (!RegisterKeyboardWindowClass())
         return E_FAIL;
     keyboardWindow = CreateKeyboardWindow(panel);
-    return IsWindow(keyboardWindow) ? S_OK : E_FAIL;
+    if (IsWindow(keyboardWindow))
+        return S_OK;
+    // Leave nothing behind, so that a later Select can succeed.
+    Deselect();
+    return E_FAIL;
 }
 
 STDMETHODIMP InputMethod::Deselect() {

@@ -8,9 +8,13 @@
 TempFolder::TempFolder() {
     wchar_t base[MAX_PATH];
     GetTempPathW(MAX_PATH, base);
-    folder = std::wstring(base) + L"plinker-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-             std::to_wstring(GetTickCount64());
-    CreateDirectoryW(folder.c_str(), nullptr);
+    // Wine reuses process IDs quickly: count on until the folder is really a new one.
+    for (unsigned attempt = 0;; ++attempt) {
+        folder = std::wstring(base) + L"plinker-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                 std::to_wstring(GetTickCount64()) + L"-" + std::to_wstring(attempt);
+        if (CreateDirectoryW(folder.c_str(), nullptr) || GetLastError() != ERROR_ALREADY_EXISTS)
+            break;
+    }
 }
 
 TempFolder::~TempFolder() {

@@ -53,6 +53,8 @@ TEST_F(InputMethodObject, SelectCreatesTheKeyboardOverThePanelAndDeselectRemoves
     EXPECT_EQ(method->Select(panel), S_OK); // again, after a Deselect
     EXPECT_EQ(method->Deselect(), S_OK);
     EXPECT_EQ(method->Select(reinterpret_cast<HWND>(0x1234)), E_FAIL);
+    EXPECT_FALSE(GetClassInfoW(dll.Module, L"PlinkerpadWndCls", &windowClass));
+    EXPECT_EQ(method->Select(panel), S_OK); // a failed Select leaves nothing in the way
     EXPECT_EQ(method->Deselect(), S_OK);
 }
 
