@@ -81,6 +81,18 @@ bool StartProgram(std::wstring commandLine, PROCESS_INFORMATION& process) {
                           &startup, &process) != FALSE;
 }
 
+DWORD RunProgram(const std::wstring& commandLine) {
+    PROCESS_INFORMATION process{};
+    if (!StartProgram(commandLine, process))
+        return static_cast<DWORD>(-1);
+    WaitForSingleObject(process.hProcess, 30000);
+    DWORD exitCode = static_cast<DWORD>(-1);
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
 KeyGrid GridOf(int keyboardType, int no3D) {
     const SIZE grid = Grids[keyboardType >= 0 && keyboardType <= 5 ? keyboardType : 0];
     return KeyGrid{static_cast<int>(grid.cx), static_cast<int>(grid.cy), no3D == 1 ? 0 : 2};

@@ -12,12 +12,18 @@ constexpr wchar_t PlinkerpadClassId[] = L"{9B1C7E42-5D3A-4F60-8E21-C47A0B93D615}
 constexpr wchar_t SavedSettingsFile[] = L"C:\\Plinkerpad.ini.e2e";
 bool settingsSaved = false;
 
-// Asks the window to close and ends the process, by force when it does not end.
-void End(PROCESS_INFORMATION& process, HWND window) {
+// Closes every window of the class (notepad's without saving) and ends the process that showed
+// it, by force when it does not end; without a process, what an interrupted run left behind.
+void CloseAll(const wchar_t* windowClass, PROCESS_INFORMATION& process) {
+    while (HWND window = FindWindowW(windowClass, nullptr)) {
+        if (HWND edit = FindWindowExW(window, nullptr, L"Edit", nullptr))
+            SendMessageW(edit, EM_SETMODIFY, FALSE, 0);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        if (!WaitFor([&] { return !IsWindow(window); }, 5000))
+            break;
+    }
     if (process.hProcess == nullptr)
         return;
-    if (window != nullptr)
-        PostMessageW(window, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
         TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
@@ -25,33 +31,16 @@ void End(PROCESS_INFORMATION& process, HWND window) {
     process = PROCESS_INFORMATION{};
 }
 
-// Ends what an earlier, interrupted run left on the screen.
-void CloseLeftovers() {
-    for (const wchar_t* windowClass : {L"SipWndClass", L"Notepad"}) {
-        while (HWND window = FindWindowW(windowClass, nullptr)) {
-            if (HWND child = FindWindowExW(window, nullptr, L"Edit", nullptr))
-                SendMessageW(child, EM_SETMODIFY, FALSE, 0);
-            PostMessageW(window, WM_CLOSE, 0, 0);
-            if (!WaitFor([&] { return !IsWindow(window); }, 5000))
-                break;
-        }
-    }
-}
-
 } // namespace
 
 void KeyboardSession::SetUpTestSuite() {
-    CloseLeftovers();
+    PROCESS_INFORMATION none{};
+    CloseAll(L"SipWndClass", none);
+    CloseAll(L"Notepad", none);
     settingsSaved = CopyFileW(SettingsFile, SavedSettingsFile, FALSE) != FALSE;
     ASSERT_TRUE(CopyFileW(WinePath(PLINKER_DLL).c_str(), InstalledDll, FALSE))
         << "error " << GetLastError();
-    PROCESS_INFORMATION regsvr32{};
-    ASSERT_TRUE(StartProgram(std::wstring(L"regsvr32 /s ") + InstalledDll, regsvr32));
-    WaitForSingleObject(regsvr32.hProcess, 30000);
-    DWORD exitCode = 1;
-    GetExitCodeProcess(regsvr32.hProcess, &exitCode);
-    End(regsvr32, nullptr);
-    ASSERT_EQ(exitCode, 0u) << "regsvr32";
+    ASSERT_EQ(RunProgram(std::wstring(L"regsvr32 /s ") + InstalledDll), 0u) << "regsvr32";
 }
 
 void KeyboardSession::TearDownTestSuite() {
@@ -83,10 +72,8 @@ void KeyboardSession::TearDown() {
     if (notepad != nullptr) {
         EXPECT_TRUE(NotepadHasFocus()) << "the focus left notepad";
     }
-    End(panelProcess, FindWindowW(L"SipWndClass", nullptr));
-    if (edit != nullptr)
-        SendMessageW(edit, EM_SETMODIFY, FALSE, 0);
-    End(notepadProcess, notepad);
+    CloseAll(L"SipWndClass", panelProcess);
+    CloseAll(L"Notepad", notepadProcess);
 }
 
 void KeyboardSession::WriteSettings(const SessionSettings& settings) {

@@ -89,14 +89,8 @@ TEST(InputPanelProgram, TextThatIsNoClassIdEndsWith2AClassNotRegisteredWith1) {
     for (const auto& [classId, expected] : {std::pair{L"Plinkerpad", 2u},
                                             {L"{9B1C7E42-5D3A}", 2u},
                                             {L"{12345678-9ABC-DEF0-1234-56789ABCDEF0}", 1u}}) {
-        PROCESS_INFORMATION process{};
-        ASSERT_TRUE(StartProgram(L"\"" + WinePath(PLINKER_PANEL) + L"\" " + classId, process));
-        WaitForSingleObject(process.hProcess, 30000);
-        DWORD exitCode = 0;
-        GetExitCodeProcess(process.hProcess, &exitCode);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-        EXPECT_EQ(exitCode, expected) << classId;
+        EXPECT_EQ(RunProgram(L"\"" + WinePath(PLINKER_PANEL) + L"\" " + classId), expected)
+            << classId;
     }
     EXPECT_EQ(FindWindowW(L"SipWndClass", nullptr), nullptr);
 }

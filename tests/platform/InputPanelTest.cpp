@@ -68,14 +68,6 @@ RECT WindowRect(HWND window) {
     return rect;
 }
 
-IMINFO ImInfo(DWORD flags, RECT rect) {
-    IMINFO info{};
-    info.cbSize = sizeof(IMINFO);
-    info.fdwFlags = flags;
-    info.rcSipRect = rect;
-    return info;
-}
-
 class InputPanelTest : public testing::Test {
 protected:
     void Open() {
@@ -157,42 +149,45 @@ TEST_F(InputPanelTest, FailedSelectReleasesTheMethodAndLeavesNoPanel) {
     EXPECT_EQ(panel.Window(), nullptr);
 }
 
-TEST_F(InputPanelTest, SetImInfoFloatsThePanelAndDocksItBackTellingTheMethodOfEachChange) {
+TEST_F(InputPanelTest, SetImInfoFloatsThePanelOnTheScreenOrDocksItTellingTheMethodOfEachChange) {
     Open();
-    IMINFO floating = ImInfo(SIPF_ON, RECT{100, 120, 215, 180});
-    EXPECT_EQ(method.callback->SetImInfo(&floating), S_OK);
-    EXPECT_FALSE(panel.Docked());
-    EXPECT_THAT(WindowRect(panel.Window()), IsRect(100, 120, 215, 180));
-    ASSERT_EQ(method.sipInfos.size(), 1u);
-    EXPECT_EQ(method.sipInfos[0].fdwFlags, static_cast<DWORD>(SIPF_ON));
-    EXPECT_THAT(method.sipInfos[0].rcSipRect, IsRect(100, 120, 215, 180));
-    EXPECT_THAT(method.sipInfos[0].rcVisibleDesktop, IsRect(0, 0, cx, cy));
-
-    // Docked, the rectangle given does not matter; docked again, nothing is new.
-    IMINFO dock = ImInfo(SIPF_ON | SIPF_DOCKED, RECT{0, 0, 50, 50});
-    EXPECT_EQ(method.callback->SetImInfo(&dock), S_OK);
-    EXPECT_TRUE(panel.Docked());
-    EXPECT_THAT(WindowRect(panel.Window()), IsRect(0, cy - 69, cx, cy));
-    EXPECT_EQ(method.callback->SetImInfo(&dock), S_OK);
-    ASSERT_EQ(method.sipInfos.size(), 2u);
-    EXPECT_EQ(method.sipInfos[1].fdwFlags, static_cast<DWORD>(SIPF_ON | SIPF_DOCKED));
-    EXPECT_THAT(method.sipInfos[1].rcSipRect, IsRect(0, cy - 69, cx, cy));
+    const RECT docked{0, cy - 69, cx, cy};
+    const struct {
+        DWORD flags;
+        RECT given;
+        RECT panel; // kept on the screen when floating; the docked place whatever is given
+    } changes[] = {
+        {SIPF_ON, {100, 120, 215, 180}, {100, 120, 215, 180}},
+        {SIPF_ON | SIPF_DOCKED, {0, 0, 50, 50}, docked},
+        {SIPF_ON, {cx - 20, cy - 10, cx + 95, cy + 50}, {cx - 115, cy - 60, cx, cy}},
+        {SIPF_ON, {-5, -7, 110, 53}, {0, 0, 115, 60}},
+    };
+    for (const auto& change : changes) {
+        IMINFO info{sizeof(IMINFO), nullptr, nullptr, 0, 0, change.flags, change.given};
+        EXPECT_EQ(method.callback->SetImInfo(&info), S_OK);
+        const RECT& p = change.panel;
+        EXPECT_THAT(WindowRect(panel.Window()), IsRect(p.left, p.top, p.right, p.bottom));
+        const bool isDocked = (change.flags & SIPF_DOCKED) != 0;
+        EXPECT_EQ(panel.Docked(), isDocked);
+        ASSERT_FALSE(method.sipInfos.empty());
+        const SIPINFO& told = method.sipInfos.back();
+        EXPECT_EQ(told.fdwFlags, change.flags);
+        EXPECT_THAT(told.rcSipRect, IsRect(p.left, p.top, p.right, p.bottom));
+        EXPECT_THAT(told.rcVisibleDesktop, IsRect(0, 0, cx, isDocked ? cy - 69 : cy));
+    }
+    EXPECT_EQ(method.sipInfos.size(), 4u);
 }
 
-TEST_F(InputPanelTest, FloatingPanelIsKeptOnTheScreenOrRefusedWithoutARectangle) {
+TEST_F(InputPanelTest, SetImInfoWithNothingNewOrNoRectangleChangesNothing) {
     Open();
-    IMINFO empty = ImInfo(SIPF_ON, RECT{50, 50, 50, 90});
+    IMINFO dock{sizeof(IMINFO), nullptr, nullptr, 0, 0, SIPF_ON | SIPF_DOCKED, {0, 0, 50, 50}};
+    EXPECT_EQ(method.callback->SetImInfo(&dock), S_OK);
+    IMINFO empty{sizeof(IMINFO), nullptr, nullptr, 0, 0, SIPF_ON, {50, 50, 50, 90}};
     EXPECT_EQ(method.callback->SetImInfo(&empty), E_INVALIDARG);
     EXPECT_EQ(method.callback->SetImInfo(nullptr), E_POINTER);
     EXPECT_TRUE(panel.Docked());
     EXPECT_THAT(WindowRect(panel.Window()), IsRect(0, cy - 69, cx, cy));
-
-    IMINFO pastBottomRight = ImInfo(SIPF_ON, RECT{cx - 20, cy - 10, cx + 95, cy + 50});
-    method.callback->SetImInfo(&pastBottomRight);
-    EXPECT_THAT(WindowRect(panel.Window()), IsRect(cx - 115, cy - 60, cx, cy));
-    IMINFO pastTopLeft = ImInfo(SIPF_ON, RECT{-5, -7, 110, 53});
-    method.callback->SetImInfo(&pastTopLeft);
-    EXPECT_THAT(WindowRect(panel.Window()), IsRect(0, 0, 115, 60));
+    EXPECT_TRUE(method.sipInfos.empty());
 }
 
 // The menu answers keys too: the posted keys are waiting for it when it opens.
