@@ -15,11 +15,10 @@
 namespace {
 
 int Wait(bool keyboardToo) {
-    return WaitFor(
-               [&] { return FindNotepadEdit() != nullptr && (!keyboardToo || KeyboardReady()); },
-               30000)
-               ? 0
-               : 1;
+    const auto ready = [&] {
+        return FindNotepadEdit() != nullptr && (!keyboardToo || KeyboardReady());
+    };
+    return WaitFor(ready, 30000) ? 0 : 1;
 }
 
 int PrintKey(int row, int column) {
@@ -33,10 +32,9 @@ int PrintKey(int row, int column) {
 
 int PrintText() {
     const std::wstring text = ReadNotepadText();
-    std::string utf8(text.size() * 3, '\0');
-    utf8.resize(static_cast<size_t>(
-        WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(),
-                            static_cast<int>(utf8.size()), nullptr, nullptr)));
+    std::string utf8(text.size() * 3 + 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), static_cast<int>(utf8.size()),
+                        nullptr, nullptr);
     std::printf("%s\n", utf8.c_str());
     return 0;
 }
