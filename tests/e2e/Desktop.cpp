@@ -8,22 +8,13 @@ constexpr SIZE Grids[] = {{5, 3}, {5, 4}, {7, 3}, {6, 4}, {10, 4}, {13, 1}};
 // The handle strip left of the first key column.
 constexpr int StripWidth = 9;
 
-struct Cell {
-    RECT client; // the keyboard's client area on the screen
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
-Cell CellOf(HWND keyboard, const KeyGrid& grid, int row, int column) {
-    Cell cell{};
-    cell.client = ClientOnScreen(keyboard);
-    cell.width = (cell.client.right - cell.client.left - grid.margin - StripWidth) / grid.columns;
-    cell.height = (cell.client.bottom - cell.client.top - grid.margin) / grid.rows;
-    cell.left = cell.client.left + grid.margin + StripWidth + column * cell.width;
-    cell.top = cell.client.top + grid.margin + row * cell.height;
-    return cell;
+RECT CellOnScreen(HWND keyboard, const KeyGrid& grid, int row, int column) {
+    const RECT client = ClientOnScreen(keyboard);
+    const int width = (client.right - client.left - grid.margin - StripWidth) / grid.columns;
+    const int height = (client.bottom - client.top - grid.margin) / grid.rows;
+    const int left = client.left + grid.margin + StripWidth + column * width;
+    const int top = client.top + grid.margin + row * height;
+    return RECT{left, top, left + width, top + height};
 }
 
 } // namespace
@@ -76,6 +67,32 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
     return true;
 }
 
+std::wstring WinePath(const std::string& unixPath) {
+    std::wstring path = L"Z:";
+    for (char c : unixPath)
+        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
+    return path;
+}
+
+bool StartProgram(std::wstring commandLine, PROCESS_INFORMATION& process) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\",
+                          &startup, &process) != FALSE;
+}
+
+DWORD RunProgram(const std::wstring& commandLine) {
+    PROCESS_INFORMATION process{};
+    if (!StartProgram(commandLine, process))
+        return static_cast<DWORD>(-1);
+    WaitForSingleObject(process.hProcess, 30000);
+    DWORD exitCode = static_cast<DWORD>(-1);
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
 KeyGrid GridOf(int keyboardType, int no3D) {
     const SIZE grid = Grids[keyboardType >= 0 && keyboardType <= 5 ? keyboardType : 0];
     return KeyGrid{static_cast<int>(grid.cx), static_cast<int>(grid.cy), no3D == 1 ? 0 : 2};
@@ -95,12 +112,12 @@ RECT ClientOnScreen(HWND window) {
 }
 
 POINT KeyCentre(HWND keyboard, const KeyGrid& grid, int row, int column) {
-    const Cell cell = CellOf(keyboard, grid, row, column);
-    return POINT{cell.left + cell.width / 2, cell.top + cell.height / 2};
+    const RECT cell = CellOnScreen(keyboard, grid, row, column);
+    return POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
 }
 
 POINT KeyFacePoint(HWND keyboard, const KeyGrid& grid, int row, int column) {
-    const Cell cell = CellOf(keyboard, grid, row, column);
+    const RECT cell = CellOnScreen(keyboard, grid, row, column);
     return POINT{cell.left + 4, cell.top + 4};
 }
 

@@ -21,6 +21,13 @@ bool KeyboardReady();
 // Polls the condition until it holds or the time is up; true when it held.
 bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 
+// A Unix path as Wine sees it, on drive Z:.
+std::wstring WinePath(const std::string& unixPath);
+// Starts a program with its current folder at the root of C:, where the device's paths lead.
+bool StartProgram(std::wstring commandLine, PROCESS_INFORMATION& process);
+// Runs a program to its end (half a minute at most) and returns its exit code.
+DWORD RunProgram(const std::wstring& commandLine);
+
 // The key grid of a keyboard type, and the gap between keys of the flat or the raised look.
 struct KeyGrid {
     int columns;

@@ -6,11 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+
 struct SessionSettings {
     int keyboardType = 0;
     int colorType = 1;
-    int no3D = 1;
-    int floatingSizeType = 0;
+};
+
+struct Key {
+    int row;
+    int column;
 };
 
 class KeyboardSession : public testing::Test {
@@ -22,16 +27,15 @@ protected:
 
     // Writes the settings file, starts notepad and then the panel, and waits for both.
     void StartSession(const SessionSettings& settings);
-
-    // Writes the settings file as the setup program would.
+    // Writes the settings file as the setup program would; the rest keeps its defaults.
     static void WriteSettings(const SessionSettings& settings);
 
-    // A real click on the centre of a key, laid out by the given grid or by the settings file.
+    // Real clicks on the centres of keys, laid out by the given grid or by the settings file.
     void Tap(const KeyGrid& grid, int row, int column);
-    void Tap(int row, int column);
+    void Tap(std::initializer_list<Key> keys);
     // Waits until notepad holds the text; false, with what it holds reported, when it does not.
     testing::AssertionResult NotepadShows(const std::wstring& text);
-    bool NotepadHasFocus() const;
+    bool NotepadHasFocus() const { return GetForegroundWindow() == notepad; }
 
     HWND notepad = nullptr;
     HWND edit = nullptr;

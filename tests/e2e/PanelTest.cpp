@@ -1,4 +1,5 @@
-// The panel as a whole: floating and docking, settings that change the keyboard, its menu.
+// The panel as a whole: floating and docking, settings that change the keyboard, its menu, and
+// the command lines that InputPanel.exe refuses.
 
 #include "KeyboardSession.h"
 #include "XMouse.h"
@@ -15,18 +16,11 @@ RECT WindowRect(HWND window) {
 }
 
 testing::AssertionResult WindowAt(HWND window, const RECT& expected) {
-    if (WaitFor(
-            [&] {
-                const RECT rect = WindowRect(window);
-                return EqualRect(&rect, &expected) != FALSE;
-            },
-            5000))
+    RECT rect{};
+    if (WaitFor([&] { return (rect = WindowRect(window), EqualRect(&rect, &expected)); }, 5000))
         return testing::AssertionSuccess();
-    const RECT rect = WindowRect(window);
-    return testing::AssertionFailure()
-           << "window at (" << rect.left << ", " << rect.top << ", " << rect.right << ", "
-           << rect.bottom << "), expected (" << expected.left << ", " << expected.top << ", "
-           << expected.right << ", " << expected.bottom << ")";
+    return testing::AssertionFailure() << "window at (" << rect.left << ", " << rect.top << ", "
+                                       << rect.right << ", " << rect.bottom << ")";
 }
 
 using Panel = KeyboardSession;
@@ -41,25 +35,18 @@ RECT DragStrip(HWND keyboard, POINT target, SIZE floatingSize) {
     return RECT{left, top, left + floatingSize.cx, top + floatingSize.cy};
 }
 
-TEST_F(Panel, DragOnTheStripFloatsThePanelAndDoubleClickDocksIt) {
+TEST_F(Panel, DragOnTheStripFloatsThePanelWhichTypesAndDoubleClickDocksIt) {
     ASSERT_NO_FATAL_FAILURE(StartSession(SessionSettings{0}));
     const RECT docked = WindowRect(panel);
     const RECT floating = DragStrip(keyboard, POINT{300, 150}, SIZE{115, 60});
     EXPECT_TRUE(WindowAt(panel, floating));
-    EXPECT_TRUE(WindowAt(keyboard, floating)) << "the keyboard follows the panel";
-    EXPECT_TRUE(NotepadHasFocus());
+    ASSERT_TRUE(WindowAt(keyboard, floating)) << "the keyboard follows the panel";
+    Tap({{2, 3}}); // 3
+    EXPECT_TRUE(NotepadShows(L"3"));
 
     XDoubleClick(POINT{floating.left + 4, floating.top + 20});
     EXPECT_TRUE(WindowAt(panel, docked));
     EXPECT_TRUE(WindowAt(keyboard, docked));
-}
-
-TEST_F(Panel, FloatingKeyboardStillTypes) {
-    ASSERT_NO_FATAL_FAILURE(StartSession(SessionSettings{0}));
-    const RECT floating = DragStrip(keyboard, POINT{200, 100}, SIZE{115, 60});
-    ASSERT_TRUE(WindowAt(keyboard, floating));
-    Tap(2, 3); // "3"
-    EXPECT_TRUE(NotepadShows(L"3"));
 }
 
 TEST_F(Panel, SettingsFileChangeShowsAtTheNextRepaint) {
@@ -86,10 +73,8 @@ TEST_F(Panel, QuitInTheRightClickMenuEndsThePanel) {
     ASSERT_NO_FATAL_FAILURE(StartSession(SessionSettings{0}));
     XClick(KeyCentre(keyboard, CurrentGrid(), 1, 2), 3);
     HWND menu = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
-        menu = FindWindowW(L"#32768", nullptr);
-        return menu != nullptr && IsWindowVisible(menu);
-    }));
+    ASSERT_TRUE(
+        WaitFor([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }));
     const RECT items = WindowRect(menu);
     XClick(POINT{(items.left + items.right) / 2, items.top + (items.bottom - items.top) * 3 / 4});
     ASSERT_EQ(WaitForSingleObject(panelProcess.hProcess, 10000), WAIT_OBJECT_0);
@@ -97,6 +82,17 @@ TEST_F(Panel, QuitInTheRightClickMenuEndsThePanel) {
     GetExitCodeProcess(panelProcess.hProcess, &exitCode);
     EXPECT_EQ(exitCode, 0u);
     EXPECT_EQ(FindWindowW(L"PlinkerpadWndCls", nullptr), nullptr);
+}
+
+// Refused with an exit code, and no window left behind.
+TEST(InputPanelProgram, TextThatIsNoClassIdEndsWith2AClassNotRegisteredWith1) {
+    for (const auto& [classId, expected] : {std::pair{L"Plinkerpad", 2u},
+                                            {L"{9B1C7E42-5D3A}", 2u},
+                                            {L"{12345678-9ABC-DEF0-1234-56789ABCDEF0}", 1u}}) {
+        EXPECT_EQ(RunProgram(L"\"" + WinePath(PLINKER_PANEL) + L"\" " + classId), expected)
+            << classId;
+    }
+    EXPECT_EQ(FindWindowW(L"SipWndClass", nullptr), nullptr);
 }
 
 } // namespace

@@ -14,13 +14,11 @@
 
 namespace {
 
-int Wait(const char* what) {
-    const bool keyboardToo = std::strcmp(what, "keyboard") == 0;
-    return WaitFor(
-               [&] { return FindNotepadEdit() != nullptr && (!keyboardToo || KeyboardReady()); },
-               30000)
-               ? 0
-               : 1;
+int Wait(bool keyboardToo) {
+    const auto ready = [&] {
+        return FindNotepadEdit() != nullptr && (!keyboardToo || KeyboardReady());
+    };
+    return WaitFor(ready, 30000) ? 0 : 1;
 }
 
 int PrintKey(int row, int column) {
@@ -34,13 +32,10 @@ int PrintKey(int row, int column) {
 
 int PrintText() {
     const std::wstring text = ReadNotepadText();
-    const int size = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()),
-                                         nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), size,
+    std::string utf8(text.size() * 3 + 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), static_cast<int>(utf8.size()),
                         nullptr, nullptr);
-    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
-    std::printf("\n");
+    std::printf("%s\n", utf8.c_str());
     return 0;
 }
 
@@ -62,15 +57,16 @@ int CloseAll() {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 3 && std::strcmp(argv[1], "wait") == 0)
-        return Wait(argv[2]);
-    if (argc == 4 && std::strcmp(argv[1], "key") == 0)
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (argc == 3 && command == "wait")
+        return Wait(std::strcmp(argv[2], "keyboard") == 0);
+    if (argc == 4 && command == "key")
         return PrintKey(std::atoi(argv[2]), std::atoi(argv[3]));
-    if (argc == 2 && std::strcmp(argv[1], "text") == 0)
+    if (argc == 2 && command == "text")
         return PrintText();
-    if (argc == 2 && std::strcmp(argv[1], "close-panel") == 0)
+    if (argc == 2 && command == "close-panel")
         return ClosePanel();
-    if (argc == 2 && std::strcmp(argv[1], "close") == 0)
+    if (argc == 2 && command == "close")
         return CloseAll();
     std::fprintf(
         stderr,

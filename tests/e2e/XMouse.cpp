@@ -5,69 +5,44 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <string>
 
 namespace {
-
-// Wine reuses process IDs, so the time of day makes the name unique.
-std::string StatusFile() {
-    static int count = 0;
-    return "/tmp/plinker-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
-           std::to_string(GetTickCount64()) + "-" + std::to_string(++count);
-}
-
-std::wstring DosPath(const std::string& unixPath) {
-    std::wstring path = L"Z:";
-    for (char c : unixPath)
-        path += c == '/' ? L'\\' : static_cast<wchar_t>(c);
-    return path;
-}
 
 std::string At(POINT point) {
     return std::to_string(point.x) + " " + std::to_string(point.y);
 }
 
+// Wine starts Unix programs but cannot wait for them, so the shell leaves xdotool's exit status
+// in a file, named by the time of day too, as Wine reuses process IDs.
 void Xdotool(const std::string& arguments) {
-    EXPECT_EQ(RunUnix("xdotool " + arguments), 0) << "xdotool " << arguments;
+    static int count = 0;
+    const std::string status = "/tmp/plinker-e2e-" + std::to_string(GetCurrentProcessId()) + "-" +
+                               std::to_string(GetTickCount64()) + "-" + std::to_string(++count);
+    const std::wstring statusPath = WinePath(status);
+    const std::string line = "/bin/sh -c \"xdotool " + arguments + "; echo $? >" + status +
+                             ".tmp && mv " + status + ".tmp " + status + "\"";
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(StartProgram(std::wstring(line.begin(), line.end()), process));
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    // A loaded machine can take seconds to start a process.
+    ASSERT_TRUE(WaitFor(
+        [&] { return GetFileAttributesW(statusPath.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000))
+        << "xdotool " << arguments << " did not end";
+    int result = -1;
+    if (FILE* file = _wfopen(statusPath.c_str(), L"r")) {
+        std::fscanf(file, "%d", &result);
+        std::fclose(file);
+    }
+    DeleteFileW(statusPath.c_str());
+    EXPECT_EQ(result, 0) << "xdotool " << arguments;
 }
 
 } // namespace
 
-int RunUnix(const std::string& command) {
-    const std::string status = StatusFile();
-    const std::wstring statusPath = DosPath(status);
-    std::string line = "/bin/sh -c \"" + command + "; echo $? >" + status + ".tmp && mv " + status +
-                       ".tmp " + status + "\"";
-    std::wstring wide(line.begin(), line.end());
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, wide.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process))
-        return -1;
-    if (process.hThread != nullptr)
-        CloseHandle(process.hThread);
-    if (process.hProcess != nullptr)
-        CloseHandle(process.hProcess);
-    // A loaded machine can take seconds to start a process.
-    if (!WaitFor([&] { return GetFileAttributesW(statusPath.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                 30000))
-        return -1;
-    int result = -1;
-    if (FILE* file = _wfopen(statusPath.c_str(), L"r")) {
-        if (std::fscanf(file, "%d", &result) != 1)
-            result = -1;
-        std::fclose(file);
-    }
-    DeleteFileW(statusPath.c_str());
-    return result;
-}
-
 bool XdotoolAvailable() {
-    for (const wchar_t* path : {L"Z:\\usr\\bin\\xdotool", L"Z:\\usr\\local\\bin\\xdotool"}) {
-        if (GetFileAttributesW(path) != INVALID_FILE_ATTRIBUTES)
-            return true;
-    }
-    return false;
+    return GetFileAttributesW(L"Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES;
 }
 
 void XClick(POINT at, int button) {

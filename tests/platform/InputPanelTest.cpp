@@ -1,34 +1,71 @@
+// The input panel with an input method that records what the panel asks of it.
 #include "platform/InputPanel.h"
-
-#include "FakeInputMethod.h"
+#include "platform/PanelPlacement.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
 
 namespace {
 
 using testing::ElementsAre;
 
-SIZE Screen() {
-    return SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+class FakeMethod final : public IInputMethod {
+public:
+    STDMETHODIMP QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
+    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++references); }
+    STDMETHODIMP_(ULONG) Release() override {
+        calls.push_back("Release");
+        return static_cast<ULONG>(--references);
+    }
+    STDMETHODIMP Select(HWND window) override {
+        panel = window;
+        return Record("Select", selectResult);
+    }
+    STDMETHODIMP Deselect() override { return Record("Deselect"); }
+    STDMETHODIMP Showing() override { return Record("Showing"); }
+    STDMETHODIMP Hiding() override { return Record("Hiding"); }
+    STDMETHODIMP GetInfo(IMINFO* info) override {
+        info->fdwFlags = SIPF_DOCKED;
+        info->rcSipRect = RECT{0, 0, 130, 69};
+        return Record("GetInfo");
+    }
+    STDMETHODIMP ReceiveSipInfo(SIPINFO* info) override {
+        sipInfos.push_back(*info);
+        return Record("ReceiveSipInfo");
+    }
+    STDMETHODIMP RegisterCallback(IIMCallback* given) override {
+        callback = given;
+        return Record("RegisterCallback");
+    }
+    STDMETHODIMP GetImData(DWORD, void*) override { return E_NOTIMPL; }
+    STDMETHODIMP SetImData(DWORD, void*) override { return E_NOTIMPL; }
+    STDMETHODIMP UserOptionsDlg(HWND) override { return Record("UserOptionsDlg"); }
+
+    std::vector<std::string> calls;
+    std::vector<SIPINFO> sipInfos;
+    HRESULT selectResult = S_OK;
+    HWND panel = nullptr;
+    IIMCallback* callback = nullptr;
+    LONG references = 1;
+
+private:
+    HRESULT Record(const char* call, HRESULT result = S_OK) {
+        calls.push_back(call);
+        return result;
+    }
+};
+
+MATCHER_P4(IsRect, left, top, right, bottom, "") {
+    return arg.left == left && arg.top == top && arg.right == right && arg.bottom == bottom;
 }
 
 RECT WindowRect(HWND window) {
     RECT rect{};
     GetWindowRect(window, &rect);
     return rect;
-}
-
-MATCHER_P4(IsRect, left, top, right, bottom, "") {
-    return arg.left == left && arg.top == top && arg.right == right && arg.bottom == bottom;
-}
-
-IMINFO ImInfo(DWORD flags, RECT rect) {
-    IMINFO info{};
-    info.cbSize = sizeof(IMINFO);
-    info.fdwFlags = flags;
-    info.rcSipRect = rect;
-    return info;
 }
 
 class InputPanelTest : public testing::Test {
@@ -47,35 +84,44 @@ protected:
             ;
     }
 
-    FakeInputMethod method;
+    const LONG cx = GetSystemMetrics(SM_CXSCREEN);
+    const LONG cy = GetSystemMetrics(SM_CYSCREEN);
+    FakeMethod method;
     InputPanel panel{GetModuleHandleW(nullptr)};
 };
 
-TEST_F(InputPanelTest, OpenDrivesTheMethodInThePlatformOrder) {
+TEST_F(InputPanelTest, OpenAndCloseDriveTheMethodInThePlatformOrder) {
     ASSERT_EQ(panel.Open(&method), S_OK);
     EXPECT_THAT(method.calls,
                 ElementsAre("Select", "GetInfo", "RegisterCallback", "ReceiveSipInfo", "Showing"));
     EXPECT_EQ(method.panel, panel.Window());
     EXPECT_EQ(method.references, 2);
-}
-
-TEST_F(InputPanelTest, PanelIsDockedAtTheBottomFullWidthWithTheRequestedHeight) {
-    Open();
-    const SIZE screen = Screen();
     EXPECT_TRUE(IsWindowVisible(panel.Window()));
     EXPECT_TRUE(panel.Docked());
-    EXPECT_THAT(WindowRect(panel.Window()), IsRect(0, screen.cy - 69, screen.cx, screen.cy));
-}
-
-TEST_F(InputPanelTest, FirstSipInfoDescribesTheDockedPanel) {
-    ASSERT_EQ(panel.Open(&method), S_OK);
+    EXPECT_THAT(WindowRect(panel.Window()), IsRect(0, cy - 69, cx, cy));
     ASSERT_EQ(method.sipInfos.size(), 1u);
     const SIPINFO& info = method.sipInfos[0];
-    const SIZE screen = Screen();
     EXPECT_EQ(info.cbSize, sizeof(SIPINFO));
     EXPECT_EQ(info.fdwFlags, static_cast<DWORD>(SIPF_ON | SIPF_DOCKED));
-    EXPECT_THAT(info.rcSipRect, IsRect(0, screen.cy - 69, screen.cx, screen.cy));
-    EXPECT_THAT(info.rcVisibleDesktop, IsRect(0, 0, screen.cx, screen.cy - 69));
+    EXPECT_THAT(info.rcSipRect, IsRect(0, cy - 69, cx, cy));
+    EXPECT_THAT(info.rcVisibleDesktop, IsRect(0, 0, cx, cy - 69));
+
+    HWND window = panel.Window();
+    method.calls.clear();
+    panel.Close();
+    panel.Close();
+    EXPECT_THAT(method.calls, ElementsAre("Hiding", "Deselect", "Release"));
+    EXPECT_EQ(method.references, 1);
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST(PanelPlacement, DockedHeightIsTheRequestedOneWhenTheScreenHasIt) {
+    constexpr SIZE Screen{240, 320};
+    EXPECT_EQ(DockedPanelHeight(RECT{0, 10, 130, 22}, Screen), 12);
+    EXPECT_EQ(DockedPanelHeight(RECT{0, 0, 0, 0}, Screen), DefaultPanelHeight);
+    EXPECT_EQ(DockedPanelHeight(RECT{0, 50, 130, 20}, Screen), DefaultPanelHeight);
+    EXPECT_EQ(DockedPanelHeight(RECT{0, 0, 130, 321}, Screen), DefaultPanelHeight);
+    EXPECT_EQ(DockedPanelHeight(RECT{0, 0, 0, 0}, SIZE{240, 50}), 50);
 }
 
 TEST_F(InputPanelTest, PanelNeverTakesTheFocus) {
@@ -95,17 +141,6 @@ TEST_F(InputPanelTest, PanelNeverTakesTheFocus) {
     DestroyWindow(application);
 }
 
-TEST_F(InputPanelTest, CloseEndsTheMethodInThePlatformOrderAndDestroysThePanel) {
-    Open();
-    HWND window = panel.Window();
-    panel.Close();
-    EXPECT_THAT(method.calls, ElementsAre("Hiding", "Deselect", "Release"));
-    EXPECT_EQ(method.references, 1);
-    EXPECT_FALSE(IsWindow(window));
-    panel.Close();
-    EXPECT_EQ(method.calls.size(), 3u);
-}
-
 TEST_F(InputPanelTest, FailedSelectReleasesTheMethodAndLeavesNoPanel) {
     method.selectResult = E_FAIL;
     EXPECT_EQ(panel.Open(&method), E_FAIL);
@@ -114,57 +149,45 @@ TEST_F(InputPanelTest, FailedSelectReleasesTheMethodAndLeavesNoPanel) {
     EXPECT_EQ(panel.Window(), nullptr);
 }
 
-TEST_F(InputPanelTest, SetImInfoFloatsThePanelAndTellsTheMethod) {
+TEST_F(InputPanelTest, SetImInfoFloatsThePanelOnTheScreenOrDocksItTellingTheMethodOfEachChange) {
     Open();
-    IMINFO floating = ImInfo(SIPF_ON, RECT{100, 120, 215, 180});
-    EXPECT_EQ(method.callback->SetImInfo(&floating), S_OK);
-    EXPECT_FALSE(panel.Docked());
-    EXPECT_THAT(WindowRect(panel.Window()), IsRect(100, 120, 215, 180));
-    ASSERT_EQ(method.sipInfos.size(), 1u);
-    EXPECT_EQ(method.sipInfos[0].fdwFlags, static_cast<DWORD>(SIPF_ON));
-    EXPECT_THAT(method.sipInfos[0].rcSipRect, IsRect(100, 120, 215, 180));
+    const RECT docked{0, cy - 69, cx, cy};
+    const struct {
+        DWORD flags;
+        RECT given;
+        RECT panel; // kept on the screen when floating; the docked place whatever is given
+    } changes[] = {
+        {SIPF_ON, {100, 120, 215, 180}, {100, 120, 215, 180}},
+        {SIPF_ON | SIPF_DOCKED, {0, 0, 50, 50}, docked},
+        {SIPF_ON, {cx - 20, cy - 10, cx + 95, cy + 50}, {cx - 115, cy - 60, cx, cy}},
+        {SIPF_ON, {-5, -7, 110, 53}, {0, 0, 115, 60}},
+    };
+    for (const auto& change : changes) {
+        IMINFO info{sizeof(IMINFO), nullptr, nullptr, 0, 0, change.flags, change.given};
+        EXPECT_EQ(method.callback->SetImInfo(&info), S_OK);
+        const RECT& p = change.panel;
+        EXPECT_THAT(WindowRect(panel.Window()), IsRect(p.left, p.top, p.right, p.bottom));
+        const bool isDocked = (change.flags & SIPF_DOCKED) != 0;
+        EXPECT_EQ(panel.Docked(), isDocked);
+        ASSERT_FALSE(method.sipInfos.empty());
+        const SIPINFO& told = method.sipInfos.back();
+        EXPECT_EQ(told.fdwFlags, change.flags);
+        EXPECT_THAT(told.rcSipRect, IsRect(p.left, p.top, p.right, p.bottom));
+        EXPECT_THAT(told.rcVisibleDesktop, IsRect(0, 0, cx, isDocked ? cy - 69 : cy));
+    }
+    EXPECT_EQ(method.sipInfos.size(), 4u);
 }
 
-TEST_F(InputPanelTest, SetImInfoDockedReturnsToTheDockedPlaceWhateverTheRectangle) {
+TEST_F(InputPanelTest, SetImInfoWithNothingNewOrNoRectangleChangesNothing) {
     Open();
-    const RECT docked = WindowRect(panel.Window());
-    IMINFO floating = ImInfo(SIPF_ON, RECT{100, 120, 215, 180});
-    method.callback->SetImInfo(&floating);
-    IMINFO dock = ImInfo(SIPF_ON | SIPF_DOCKED, RECT{0, 0, 50, 50});
+    IMINFO dock{sizeof(IMINFO), nullptr, nullptr, 0, 0, SIPF_ON | SIPF_DOCKED, {0, 0, 50, 50}};
     EXPECT_EQ(method.callback->SetImInfo(&dock), S_OK);
-    EXPECT_TRUE(panel.Docked());
-    EXPECT_THAT(WindowRect(panel.Window()),
-                IsRect(docked.left, docked.top, docked.right, docked.bottom));
-    ASSERT_EQ(method.sipInfos.size(), 2u);
-    EXPECT_EQ(method.sipInfos[1].fdwFlags, static_cast<DWORD>(SIPF_ON | SIPF_DOCKED));
-}
-
-TEST_F(InputPanelTest, DockingWhileDockedTellsTheMethodNothingNew) {
-    Open();
-    IMINFO dock = ImInfo(SIPF_ON | SIPF_DOCKED, RECT{0, 0, 50, 50});
-    EXPECT_EQ(method.callback->SetImInfo(&dock), S_OK);
-    EXPECT_TRUE(method.sipInfos.empty());
-}
-
-TEST_F(InputPanelTest, FloatingPanelDroppedPastTheEdgeStaysOnTheScreen) {
-    Open();
-    const SIZE screen = Screen();
-    IMINFO floating =
-        ImInfo(SIPF_ON, RECT{screen.cx - 20, screen.cy - 10, screen.cx + 95, screen.cy + 50});
-    method.callback->SetImInfo(&floating);
-    EXPECT_THAT(WindowRect(panel.Window()),
-                IsRect(screen.cx - 115, screen.cy - 60, screen.cx, screen.cy));
-}
-
-TEST_F(InputPanelTest, EmptyOrMissingFloatingRectangleIsRefused) {
-    Open();
-    const RECT before = WindowRect(panel.Window());
-    IMINFO empty = ImInfo(SIPF_ON, RECT{50, 50, 50, 90});
+    IMINFO empty{sizeof(IMINFO), nullptr, nullptr, 0, 0, SIPF_ON, {50, 50, 50, 90}};
     EXPECT_EQ(method.callback->SetImInfo(&empty), E_INVALIDARG);
     EXPECT_EQ(method.callback->SetImInfo(nullptr), E_POINTER);
     EXPECT_TRUE(panel.Docked());
-    EXPECT_THAT(WindowRect(panel.Window()),
-                IsRect(before.left, before.top, before.right, before.bottom));
+    EXPECT_THAT(WindowRect(panel.Window()), IsRect(0, cy - 69, cx, cy));
+    EXPECT_TRUE(method.sipInfos.empty());
 }
 
 // The menu answers keys too: the posted keys are waiting for it when it opens.
@@ -175,20 +198,16 @@ void ChooseFromMenu(HWND panel, int downPresses) {
     SendMessageW(panel, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel), MAKELPARAM(20, 400));
 }
 
-TEST_F(InputPanelTest, MenuOptionsOpenTheMethodOptions) {
-    Open();
-    ChooseFromMenu(panel.Window(), 1);
-    EXPECT_THAT(method.calls, ElementsAre("UserOptionsDlg"));
-}
-
-TEST_F(InputPanelTest, MenuQuitClosesThePanel) {
+TEST_F(InputPanelTest, MenuOpensTheMethodOptionsOrQuits) {
     Open();
     HWND window = panel.Window();
+    ChooseFromMenu(window, 1);
+    EXPECT_THAT(method.calls, ElementsAre("UserOptionsDlg"));
     ChooseFromMenu(window, 2);
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&message);
-    EXPECT_THAT(method.calls, ElementsAre("Hiding", "Deselect", "Release"));
+    EXPECT_THAT(method.calls, ElementsAre("UserOptionsDlg", "Hiding", "Deselect", "Release"));
     EXPECT_FALSE(IsWindow(window));
 }
 
