@@ -6,7 +6,6 @@
 
 #include <windows.h>
 
-#include <deque>
 #include <functional>
 #include <ostream>
 #include <set>
@@ -32,9 +31,7 @@ class DialogDriver {
 public:
     using Step = std::function<void(HWND dialog)>;
 
-    DialogDriver() : hook(SetWindowsHookExW(WH_CALLWNDPROC, Shown, nullptr, GetCurrentThreadId())) {
-        Current() = this;
-    }
+    DialogDriver() { Current() = this; }
     DialogDriver(const DialogDriver&) = delete;
     DialogDriver& operator=(const DialogDriver&) = delete;
     ~DialogDriver() {
@@ -52,29 +49,23 @@ private:
         return current;
     }
 
+    // A dialog being shown for the first time gets a timer. The platform hands out timer messages
+    // only when nothing else, painting included, is left in the queue: then the dialog is ready.
     static LRESULT CALLBACK Shown(int code, WPARAM wParam, LPARAM lParam) {
         const CWPSTRUCT* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
         wchar_t className[16] = {};
         GetClassNameW(sent->hwnd, className, 16);
-        DialogDriver* driver = Current();
-        if (driver && code == HC_ACTION && sent->message == WM_SHOWWINDOW && sent->wParam &&
-            std::wstring(className) == L"#32770" && driver->met.insert(sent->hwnd).second) {
-            driver->waiting.push_back(sent->hwnd);
-            // The platform hands out timer messages only when nothing else, painting included,
-            // is left in the queue: then the new dialog is ready.
-            SetTimer(nullptr, 0, 1, Idle);
+        if (code == HC_ACTION && sent->message == WM_SHOWWINDOW && sent->wParam &&
+            std::wstring(className) == L"#32770" && Current()->met.insert(sent->hwnd).second) {
+            SetTimer(sent->hwnd, ReadyTimer, 1, Ready);
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
 
-    static void CALLBACK Idle(HWND, UINT, UINT_PTR timer, DWORD) {
-        KillTimer(nullptr, timer);
-        for (DialogDriver* driver = Current(); driver && !driver->waiting.empty();) {
-            HWND window = driver->waiting.front();
-            driver->waiting.pop_front();
-            if (IsWindow(window)) {
-                driver->RunStep(window);
-            }
+    static void CALLBACK Ready(HWND window, UINT, UINT_PTR, DWORD) {
+        KillTimer(window, ReadyTimer);
+        if (DialogDriver* driver = Current()) {
+            driver->RunStep(window);
         }
     }
 
@@ -90,10 +81,10 @@ private:
         }
     }
 
-    HHOOK hook;
+    static constexpr UINT_PTR ReadyTimer = 0x7E57;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, Shown, nullptr, GetCurrentThreadId());
     std::vector<std::pair<std::wstring, Step>> steps;
-    std::set<HWND> met;       // dialogs seen shown
-    std::deque<HWND> waiting; // of those, the ones whose step is still to run
+    std::set<HWND> met; // dialogs seen shown
 };
 
 // The child control of a dialog with this text; null when there is none.
@@ -131,8 +122,7 @@ inline RECT DialogUnitsToPixels(HWND dialog, RECT rect) {
     return rect;
 }
 
-// The title of the program's message boxes (its file name without extension), and the text of
-// one.
+// The title of the program's message boxes (its file name without extension), and their text.
 inline std::wstring MessageBoxTitle() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);

@@ -43,18 +43,18 @@ TEST(RadioGroup, SharedTargetChecksItsPositionAndStoresTheChoiceOnOk) {
         TDialog dialog(nullptr);
         AddChoices(dialog, &choice, &check);
         DialogDriver driver;
-        std::wstring shown;
         driver.When(L"Choice", [&](HWND window) {
+            std::wstring shown;
             for (const wchar_t* name : {L"One", L"Two", L"Three", L"Check"}) {
                 shown += IsChecked(window, name) ? L'1' : L'0';
             }
+            EXPECT_EQ(shown, c.shown) << "choice " << c.choice;
             for (const wchar_t* name : c.clicks) {
                 Click(window, name);
             }
             PostCommand(window, c.button);
         });
         EXPECT_EQ(dialog.DoModal(), c.button);
-        EXPECT_EQ(shown, c.shown) << "choice " << c.choice;
         EXPECT_EQ(choice, c.choiceAfter) << "choice " << c.choice;
         EXPECT_EQ(check, c.checkAfter) << "choice " << c.choice;
     }
@@ -76,13 +76,10 @@ TEST(DataExchange, TextPositionsAndAttachedControls) {
         dialog.AddItem(L"msctls_trackbar32", L"", WS_CHILD | WS_VISIBLE, 0, nullptr, &slider, 0);
     const int pushId = dialog.AddItem(L"BUTTON", L"Push", PushButton, 0, nullptr, &attached, 0);
     DialogDriver driver;
-    std::wstring textShown;
-    LRESULT sliderShown = -1;
-    bool attachedToPush = false;
     driver.When(L"Exchange", [&](HWND window) {
-        textShown = WindowText(GetDlgItem(window, editId));
-        sliderShown = SendDlgItemMessageW(window, sliderId, TBM_GETPOS, 0, 0);
-        attachedToPush = attached.m_hWnd == GetDlgItem(window, pushId);
+        EXPECT_EQ(WindowText(GetDlgItem(window, editId)), L"before");
+        EXPECT_EQ(SendDlgItemMessageW(window, sliderId, TBM_GETPOS, 0, 0), 7);
+        EXPECT_EQ(attached.m_hWnd, GetDlgItem(window, pushId));
         SetDlgItemTextW(window, editId, L"after");
         SetScrollRange(GetDlgItem(window, scrollId), SB_CTL, 0, 100, FALSE);
         SetScrollPos(GetDlgItem(window, scrollId), SB_CTL, 55, FALSE);
@@ -90,9 +87,6 @@ TEST(DataExchange, TextPositionsAndAttachedControls) {
         PostCommand(window, IDOK);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(textShown, L"before");
-    EXPECT_EQ(sliderShown, 7);
-    EXPECT_TRUE(attachedToPush);
     EXPECT_EQ(text, L"after");
     EXPECT_EQ(scroll, 55);
     EXPECT_EQ(slider, 9);
@@ -180,16 +174,13 @@ TEST(Hooks, PaintHookReturningZeroLeavesThePaintingToIt) {
         return 0;
     });
     DialogDriver driver;
-    COLORREF pixel = CLR_INVALID;
     driver.When(L"Painted", [&](HWND window) {
-        UpdateWindow(window);
         HDC dc = GetDC(window);
-        pixel = GetPixel(dc, 2, 2);
+        EXPECT_EQ(GetPixel(dc, 2, 2), RGB(0, 0, 0));
         ReleaseDC(window, dc);
         PostCommand(window, IDCANCEL);
     });
-    dialog.DoModal();
-    EXPECT_EQ(pixel, RGB(0, 0, 0));
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
 TEST(FailedControl, IsReportedOnceAndTheDialogOpensWithoutIt) {
@@ -199,22 +190,17 @@ TEST(FailedControl, IsReportedOnceAndTheDialogOpensWithoutIt) {
     const int textId =
         dialog.AddItem(L"STATIC", L"Here", WS_CHILD | WS_VISIBLE, 0, nullptr, nullptr, 0);
     DialogDriver driver;
-    std::wstring message;
-    bool iconThere = true, textThere = false;
     driver.When(MessageBoxTitle(), [&](HWND box) {
-        message = MessageBoxText(box);
+        EXPECT_EQ(MessageBoxText(box), L"Failed to create DlgItem.");
         PostCommand(box, IDOK);
     });
     driver.When(L"Missing", [&](HWND window) {
-        iconThere = GetDlgItem(window, iconId) != nullptr;
-        textThere = GetDlgItem(window, textId) != nullptr;
+        EXPECT_EQ(GetDlgItem(window, iconId), nullptr);
+        EXPECT_NE(GetDlgItem(window, textId), nullptr);
         PostCommand(window, IDOK);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(message, L"Failed to create DlgItem.");
     EXPECT_EQ(driver.seen, std::vector<std::wstring>({MessageBoxTitle(), L"Missing"}));
-    EXPECT_FALSE(iconThere);
-    EXPECT_TRUE(textThere);
 }
 
 } // namespace
