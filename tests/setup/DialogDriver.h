@@ -1,62 +1,135 @@
 // Drives the modal dialogs that the test's own thread opens, with real messages: once a dialog
 // window has been shown and the queue has run dry (it has painted), the first waiting step for
-// its title runs with the window. Steps read the dialog and post messages to it; the modal
-// loop then delivers them.
+// its title runs with the window. Steps read the dialog and post messages to it; the modal loop
+// then delivers them.
 #pragma once
 
 #include <windows.h>
 
-#include <deque>
 #include <functional>
+#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+inline bool operator==(const RECT& a, const RECT& b) {
+    return EqualRect(&a, &b) != FALSE;
+}
+
+inline std::ostream& operator<<(std::ostream& out, const RECT& r) {
+    return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+
+inline std::wstring WindowText(HWND window) {
+    wchar_t text[512] = {};
+    GetWindowTextW(window, text, 512);
+    return text;
+}
+
 class DialogDriver {
 public:
     using Step = std::function<void(HWND dialog)>;
 
-    DialogDriver();
+    DialogDriver() { Current() = this; }
     DialogDriver(const DialogDriver&) = delete;
     DialogDriver& operator=(const DialogDriver&) = delete;
-    ~DialogDriver();
+    ~DialogDriver() {
+        UnhookWindowsHookEx(hook);
+        Current() = nullptr;
+    }
 
-    void When(const std::wstring& title, Step step);
-    // Titles of the dialogs that became active, in order.
-    const std::vector<std::wstring>& Seen() const { return seen; }
+    void When(const std::wstring& title, Step step) { steps.emplace_back(title, std::move(step)); }
     size_t Waiting() const { return steps.size(); }
+    std::vector<std::wstring> seen; // titles of the dialogs shown, in order
 
 private:
-    static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK CallWndProc(int code, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK GetMessageProc(int code, WPARAM wParam, LPARAM lParam);
-    void RunSteps();
-    void RunStep(HWND window);
+    static DialogDriver*& Current() {
+        static DialogDriver* current = nullptr;
+        return current;
+    }
 
-    HHOOK cbtHook;
-    HHOOK sendHook;
-    HHOOK messageHook;
-    UINT_PTR idleTimer = 0;
+    // A dialog being shown for the first time gets a timer. The platform hands out timer messages
+    // only when nothing else, painting included, is left in the queue: then the dialog is ready.
+    static LRESULT CALLBACK Shown(int code, WPARAM wParam, LPARAM lParam) {
+        const CWPSTRUCT* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
+        wchar_t className[16] = {};
+        GetClassNameW(sent->hwnd, className, 16);
+        if (code == HC_ACTION && sent->message == WM_SHOWWINDOW && sent->wParam &&
+            std::wstring(className) == L"#32770" && Current()->met.insert(sent->hwnd).second) {
+            SetTimer(sent->hwnd, ReadyTimer, 1, Ready);
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static void CALLBACK Ready(HWND window, UINT, UINT_PTR, DWORD) {
+        KillTimer(window, ReadyTimer);
+        if (DialogDriver* driver = Current()) {
+            driver->RunStep(window);
+        }
+    }
+
+    void RunStep(HWND window) {
+        seen.push_back(WindowText(window));
+        for (auto step = steps.begin(); step != steps.end(); ++step) {
+            if (step->first == seen.back()) {
+                Step action = std::move(step->second);
+                steps.erase(step);
+                action(window);
+                return;
+            }
+        }
+    }
+
+    static constexpr UINT_PTR ReadyTimer = 0x7E57;
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, Shown, nullptr, GetCurrentThreadId());
     std::vector<std::pair<std::wstring, Step>> steps;
-    std::vector<std::wstring> seen;
-    std::set<HWND> known;     // dialogs seen shown, until destroyed
-    std::deque<HWND> waiting; // of those, the ones whose step is still to run
+    std::set<HWND> met; // dialogs seen shown
 };
 
 // The child control of a dialog with this text; null when there is none.
-HWND FindControl(HWND dialog, const std::wstring& text);
+inline HWND FindControl(HWND dialog, const std::wstring& text) {
+    HWND child = GetWindow(dialog, GW_CHILD);
+    while (child && WindowText(child) != text) {
+        child = GetWindow(child, GW_HWNDNEXT);
+    }
+    return child;
+}
+
 // Posts a click to the button with this text, as a tap on it would give.
-void Click(HWND dialog, const std::wstring& text);
-void PostCommand(HWND dialog, int id);
-// Posts a key press to the dialog's focused control (Enter accepts, Escape cancels).
-void PressKey(HWND dialog, UINT key);
-// The caption's close box.
-void PostClose(HWND dialog);
-bool IsChecked(HWND dialog, const std::wstring& text);
+inline void Click(HWND dialog, const std::wstring& text) {
+    PostMessageW(FindControl(dialog, text), BM_CLICK, 0, 0);
+}
+
+inline void PostCommand(HWND dialog, int id) {
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+}
+
+inline bool IsChecked(HWND dialog, const std::wstring& text) {
+    return SendMessageW(FindControl(dialog, text), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
 // A control's rectangle in its dialog's client coordinates, and a dialog-unit rectangle there.
-RECT ControlRect(HWND control);
-RECT DialogUnitsToPixels(HWND dialog, RECT rect);
-// The title of the program's message boxes, and the text of one.
-std::wstring MessageBoxTitle();
-std::wstring MessageBoxText(HWND box);
+inline RECT ControlRect(HWND control) {
+    RECT rect = {};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+inline RECT DialogUnitsToPixels(HWND dialog, RECT rect) {
+    MapDialogRect(dialog, &rect);
+    return rect;
+}
+
+// The title of the program's message boxes (its file name without extension), and their text.
+inline std::wstring MessageBoxTitle() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    const std::wstring name = wcsrchr(path, L'\\') + 1;
+    return name.substr(0, name.rfind(L'.'));
+}
+
+inline std::wstring MessageBoxText(HWND box) {
+    return WindowText(GetDlgItem(box, 0xFFFF));
+}

@@ -7,31 +7,25 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <map>
 #include <string>
-#include <utility>
 
 namespace {
 
-TEST(HelpText, BlocksListsAndEntitiesBecomeLines) {
+TEST(HelpText, BlocksListsEntitiesAndAnchors) {
     const HelpText help = HtmlToText(L"<html><head><title>T</title></head><body>"
                                      L"<h1>Top</h1><p>One\n  two &amp; three&#8364;</p>"
                                      L"<ul><li>first</li><li>second</li></ul></body></html>",
                                      L"");
     EXPECT_EQ(help.text, L"Top\r\n\r\nOne two & three\x20AC\r\n  - first\r\n  - second\r\n");
     EXPECT_EQ(help.anchorAt, 0u);
-}
-
-TEST(HelpText, AnchorMarksWhereItsElementBegins) {
+    EXPECT_EQ(HtmlToText(L"a & b &bogus; 3<4", L"").text, L"a & b &bogus; 3<4");
     const std::wstring html = L"<p>Intro</p><h2 id=\"Later\">Later part</h2><p>Text</p>";
-    const HelpText help = HtmlToText(html, L"Later");
-    EXPECT_EQ(help.text.substr(help.anchorAt, 10), L"Later part");
+    const HelpText later = HtmlToText(html, L"Later");
+    EXPECT_EQ(later.text.substr(later.anchorAt, 10), L"Later part");
     EXPECT_EQ(HtmlToText(html, L"Missing").anchorAt, 0u);
     const HelpText named = HtmlToText(L"<p>a</p><a name=\"N\"></a><p>b</p>", L"N");
     EXPECT_EQ(named.text.substr(named.anchorAt), L"b\r\n");
-}
-
-TEST(HelpText, UnknownEntitiesAndLoneSignsStayAsWritten) {
-    EXPECT_EQ(HtmlToText(L"a & b &bogus; 3<4", L"").text, L"a & b &bogus; 3<4");
 }
 
 TEST(HelpText, TheDocumentHasItsSections) {
@@ -41,71 +35,48 @@ TEST(HelpText, TheDocumentHasItsSections) {
     bytes.resize(fread(&bytes[0], 1, bytes.size(), file));
     fclose(file);
     const std::wstring html(bytes.begin(), bytes.end()); // the document is ASCII
-    const std::pair<const wchar_t*, std::wstring> sections[] = {
-        {L"Main_Contents", L"Plinkerpad\r\n"},    {L"Keyboards", L"The keyboards\r\n"},
-        {L"Page_Toggle", L"The page toggle\r\n"}, {L"Floating", L"Floating and docking\r\n"},
-        {L"Settings", L"The settings\r\n"},       {L"Boot_IM", L"The default input method\r\n"},
-    };
-    for (const auto& [anchor, heading] : sections) {
+    for (const auto& [anchor, heading] : std::map<std::wstring, std::wstring>{
+             {L"Main_Contents", L"Plinkerpad\r\n"},
+             {L"Keyboards", L"The keyboards\r\n"},
+             {L"Page_Toggle", L"The page toggle\r\n"},
+             {L"Floating", L"Floating and docking\r\n"},
+             {L"Settings", L"The settings\r\n"},
+             {L"Boot_IM", L"The default input method\r\n"},
+         }) {
         const HelpText help = HtmlToText(html, anchor);
         EXPECT_EQ(help.text.substr(help.anchorAt, heading.size()), heading) << anchor;
     }
 }
 
-// Puts the viewer and the document into the prefix's Windows folder, where the device has them.
-void InstallHelp() {
-    const std::wstring windows = L"C:\\windows\\";
-    ASSERT_TRUE(CopyFileW(PEGHELP_EXE, (windows + L"PegHelp.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileW(HELP_DOCUMENT, (windows + L"Plinkerpad.Hlp.htm").c_str(), FALSE));
-}
-
-// The viewer's window once it shows, closed again at the end of the test.
-class Viewer {
-public:
-    Viewer() {
-        for (int attempt = 0; attempt < 200 && !window; ++attempt) {
-            HWND found = FindWindowW(L"PegHelpWnd", nullptr);
-            window = found && IsWindowVisible(found) ? found : nullptr;
-            Sleep(50);
-        }
-    }
-    Viewer(const Viewer&) = delete;
-    Viewer& operator=(const Viewer&) = delete;
-    ~Viewer() {
-        if (!window) {
-            return;
-        }
-        DWORD processId = 0;
-        GetWindowThreadProcessId(window, &processId);
-        HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
-        PostMessageW(window, WM_CLOSE, 0, 0);
-        WaitForSingleObject(process, 10000);
-        CloseHandle(process);
-    }
-
+// The first line that the viewer shows once it is up; then closes it.
+std::wstring FirstVisibleLineOfTheViewer() {
     HWND window = nullptr;
-
-    std::wstring FirstVisibleLine() const {
-        HWND text = GetDlgItem(window, 100);
-        // Another process's edit control answers only WM_GETTEXT itself.
-        std::wstring all(SendMessageW(text, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
-        all.resize(SendMessageW(text, WM_GETTEXT, all.size(), reinterpret_cast<LPARAM>(&all[0])));
-        const LRESULT first = SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0);
-        const size_t start = static_cast<size_t>(SendMessageW(text, EM_LINEINDEX, first, 0));
-        return start < all.size() ? all.substr(start, all.find(L'\r', start) - start) : L"";
+    for (int attempt = 0; attempt < 200 && !(window && IsWindowVisible(window)); ++attempt) {
+        Sleep(50);
+        window = FindWindowW(L"PegHelpWnd", nullptr);
     }
-};
-
-TEST(Help, ShowHelpOpensTheDocumentAtItsContents) {
-    InstallHelp();
-    ShowHelp();
-    Viewer viewer;
-    ASSERT_NE(viewer.window, nullptr);
-    EXPECT_EQ(viewer.FirstVisibleLine(), L"Plinkerpad");
+    HWND text = GetDlgItem(window, 100);
+    // Another process's edit control answers only WM_GETTEXT itself.
+    std::wstring all(SendMessageW(text, WM_GETTEXTLENGTH, 0, 0) + 1, L'\0');
+    all.resize(SendMessageW(text, WM_GETTEXT, all.size(), reinterpret_cast<LPARAM>(&all[0])));
+    const LRESULT first = SendMessageW(text, EM_GETFIRSTVISIBLELINE, 0, 0);
+    const size_t start = static_cast<size_t>(SendMessageW(text, EM_LINEINDEX, first, 0));
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    WaitForSingleObject(process, 10000);
+    CloseHandle(process);
+    return start < all.size() ? all.substr(start, all.find(L'\r', start) - start) : L"";
 }
 
-TEST(Help, ViewerScrollsToTheAnchorItIsGiven) {
-    InstallHelp();
+TEST(Help, TheViewerOpensTheDocumentAtItsContentsOrAtTheAnchorGiven) {
+    // The viewer and the document go into the prefix's Windows folder, where the device has them.
+    ASSERT_TRUE(CopyFileW(PEGHELP_EXE, L"C:\\windows\\PegHelp.exe", FALSE));
+    ASSERT_TRUE(CopyFileW(HELP_DOCUMENT, L"C:\\windows\\Plinkerpad.Hlp.htm", FALSE));
+    ShowHelp();
+    EXPECT_EQ(FirstVisibleLineOfTheViewer(), L"Plinkerpad");
+
     wchar_t commandLine[] = L"C:\\windows\\PegHelp.exe Plinkerpad.Hlp.htm#Keyboards";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
@@ -114,9 +85,7 @@ TEST(Help, ViewerScrollsToTheAnchorItIsGiven) {
                                &startup, &process));
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    Viewer viewer;
-    ASSERT_NE(viewer.window, nullptr);
-    EXPECT_EQ(viewer.FirstVisibleLine(), L"The keyboards");
+    EXPECT_EQ(FirstVisibleLineOfTheViewer(), L"The keyboards");
 }
 
 } // namespace

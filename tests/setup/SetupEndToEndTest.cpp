@@ -3,6 +3,7 @@
 #include "../e2e/KeyboardSession.h"
 #include "../e2e/XMouse.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -13,11 +14,9 @@ constexpr wchar_t SipKey[] = L"ControlPanel\\Sip";
 constexpr COLORREF White = RGB(0xFF, 0xFF, 0xFF);
 constexpr COLORREF DigitBlue = RGB(0xA0, 0xA0, 0xFF);
 
-std::wstring DosPath(const char* unixPath) {
-    std::wstring path = L"Z:";
-    for (const char* c = unixPath; *c != '\0'; ++c) {
-        path += *c == '/' ? L'\\' : static_cast<wchar_t>(*c);
-    }
+std::wstring DosPath(const std::string& unixPath) {
+    std::wstring path = L"Z:" + std::wstring(unixPath.begin(), unixPath.end());
+    std::replace(path.begin(), path.end(), L'/', L'\\');
     return path;
 }
 
@@ -39,12 +38,10 @@ HWND WaitForDialog(const wchar_t* title) {
 
 // A real click on the middle of a dialog's button.
 bool ClickButton(HWND dialog, const wchar_t* text) {
-    HWND button = FindWindowExW(dialog, nullptr, L"Button", text);
-    if (button == nullptr) {
+    RECT rect;
+    if (!GetWindowRect(FindWindowExW(dialog, nullptr, L"Button", text), &rect)) {
         return false;
     }
-    RECT rect;
-    GetWindowRect(button, &rect);
     XClick(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
     return true;
 }
