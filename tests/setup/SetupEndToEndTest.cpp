@@ -1,9 +1,9 @@
 // The setup program as the user meets it: started beside a running input panel, clicked with
 // real X clicks, its changes seen in the keyboard and in what the input panel loads.
+#include "../e2e/Desktop.h"
 #include "../e2e/KeyboardSession.h"
 #include "../e2e/XMouse.h"
 
-#include <algorithm>
 #include <string>
 
 namespace {
@@ -13,19 +13,6 @@ constexpr wchar_t PlinkerpadClass[] = L"{9B1C7E42-5D3A-4F60-8E21-C47A0B93D615}";
 constexpr wchar_t SipKey[] = L"ControlPanel\\Sip";
 constexpr COLORREF White = RGB(0xFF, 0xFF, 0xFF);
 constexpr COLORREF DigitBlue = RGB(0xA0, 0xA0, 0xFF);
-
-std::wstring DosPath(const std::string& unixPath) {
-    std::wstring path = L"Z:" + std::wstring(unixPath.begin(), unixPath.end());
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return path;
-}
-
-bool StartFromC(std::wstring commandLine, PROCESS_INFORMATION& process) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\",
-                          &startup, &process) != FALSE;
-}
 
 HWND WaitForDialog(const wchar_t* title) {
     HWND dialog = nullptr;
@@ -57,7 +44,7 @@ class SetupProgram : public KeyboardSession {
 protected:
     void SetUp() override {
         KeyboardSession::SetUp();
-        ASSERT_TRUE(CopyFileW(DosPath(PLINKER_SETUP).c_str(), InstalledSetup, FALSE));
+        ASSERT_TRUE(CopyFileW(WinePath(PLINKER_SETUP).c_str(), InstalledSetup, FALSE));
     }
     void TearDown() override {
         if (setup.hProcess != nullptr) {
@@ -77,7 +64,7 @@ protected:
     // The main window once it has painted: its buttons stand where they are laid out and the
     // version label shows the version.
     HWND StartSetup() {
-        EXPECT_TRUE(StartFromC(InstalledSetup, setup));
+        EXPECT_TRUE(StartProgram(InstalledSetup, setup));
         HWND main = WaitForDialog(L"Plinkerpad Setup");
         EXPECT_TRUE(WaitFor([&] {
             wchar_t version[64] = {};
@@ -143,7 +130,7 @@ TEST_F(SetupProgram, BootImListsPlinkerpadAndThePanelThenStartsIt) {
     ASSERT_TRUE(EndSetup(main));
 
     // Started without a class on its command line, the panel loads the default input method.
-    ASSERT_TRUE(StartFromC(L"\"" + DosPath(PLINKER_PANEL) + L"\"", panelProcess));
+    ASSERT_TRUE(StartProgram(L"\"" + WinePath(PLINKER_PANEL) + L"\"", panelProcess));
     EXPECT_TRUE(WaitFor(KeyboardReady)) << "the panel shows Plinkerpad's keyboard";
 }
 
