@@ -1,6 +1,8 @@
 // The keyboard's real pixels: colour schemes, corners, shadow or flat look, the pressed key,
-// the strip, two-cell keys and centred pictures.
+// the strip, two-cell keys, centred pictures and labels.
 #include "tests/imserver/SelectedKeyboard.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -134,6 +136,24 @@ TEST_F(Painting, PictureIsCentredInItsKey) {
     DeleteObject(picture);
     EXPECT_GT(inked, 0);
     EXPECT_EQ(mismatches, 0);
+}
+
+TEST_F(Painting, LabelIsCentredOnOneLine) {
+    Repaint();
+    const RECT face = FaceRect(1, 0); // "7"
+    RECT ink = {face.right, face.bottom, face.left, face.top};
+    for (int y = face.top + 2; y < face.bottom - 2; ++y) {
+        for (int x = face.left + 2; x < face.right - 2; ++x) {
+            if (Pixel(x, y) != Black)
+                continue;
+            ink = {std::min(ink.left, LONG(x)), std::min(ink.top, LONG(y)),
+                   std::max(ink.right, LONG(x + 1)), std::max(ink.bottom, LONG(y + 1))};
+        }
+    }
+    ASSERT_LT(ink.left, ink.right) << "no label drawn";
+    EXPECT_NEAR(ink.left + ink.right, face.left + face.right, 4);
+    EXPECT_NEAR(ink.top + ink.bottom, face.top + face.bottom, 4);
+    EXPECT_LT(ink.bottom - ink.top, (face.bottom - face.top) / 2);
 }
 
 TEST_F(Painting, ChangedSettingsShowAtTheNextPaint) {
