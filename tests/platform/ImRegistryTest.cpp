@@ -6,12 +6,6 @@ namespace {
 
 constexpr wchar_t OtherClassId[] = L"{12345678-9ABC-DEF0-1234-56789ABCDEF0}";
 
-TEST(ImRegistryPath, DropsTheDeviceLeadingBackslashOnly) {
-    EXPECT_EQ(RegistryPath(SipKeyPath), L"ControlPanel\\Sip");
-    EXPECT_EQ(RegistryPath(L"ControlPanel\\Sip"), L"ControlPanel\\Sip");
-    EXPECT_EQ(RegistryPath(L"\\\\Twice"), L"\\Twice");
-}
-
 // Sets or removes "DefaultIM" (written where the device keeps it) and puts back what was there.
 class DefaultImTest : public testing::Test {
 protected:
