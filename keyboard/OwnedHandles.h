@@ -4,51 +4,43 @@
 #include <windows.h>
 #include <commctrl.h>
 
-// A solid brush, deleted with its owner. Converts to HBRUSH where a handle is wanted.
-class OwnedBrush {
+// A handle released with its owner. Converts to the handle type where a handle is wanted.
+template <typename Handle, auto Release> class OwnedHandle {
 public:
-    OwnedBrush() = default;
-    ~OwnedBrush() { Reset(); }
-    OwnedBrush(const OwnedBrush&) = delete;
-    OwnedBrush& operator=(const OwnedBrush&) = delete;
+    OwnedHandle() = default;
+    ~OwnedHandle() { Reset(); }
+    OwnedHandle(const OwnedHandle&) = delete;
+    OwnedHandle& operator=(const OwnedHandle&) = delete;
 
-    // Creates the brush unless it already exists.
-    void Create(COLORREF color) {
-        if (!Handle)
-            Handle = CreateSolidBrush(color);
+    void Attach(Handle handle) {
+        Reset();
+        held = handle;
     }
     void Reset() {
-        if (Handle)
-            DeleteObject(Handle);
-        Handle = nullptr;
+        if (held)
+            Release(held);
+        held = nullptr;
     }
-    HBRUSH Get() const { return Handle; }
-    operator HBRUSH() const { return Handle; }
+    Handle Get() const { return held; }
+    operator Handle() const { return held; }
 
 private:
-    HBRUSH Handle = nullptr;
+    Handle held = nullptr;
+};
+
+inline void DeleteBrush(HBRUSH brush) {
+    DeleteObject(brush);
+}
+
+// A solid brush, deleted with its owner.
+class OwnedBrush : public OwnedHandle<HBRUSH, DeleteBrush> {
+public:
+    // Creates the brush unless it already exists.
+    void Create(COLORREF color) {
+        if (!Get())
+            Attach(CreateSolidBrush(color));
+    }
 };
 
 // An image list of the common controls, destroyed with its owner.
-class OwnedImageList {
-public:
-    OwnedImageList() = default;
-    ~OwnedImageList() { Reset(); }
-    OwnedImageList(const OwnedImageList&) = delete;
-    OwnedImageList& operator=(const OwnedImageList&) = delete;
-
-    void Attach(HIMAGELIST list) {
-        Reset();
-        Handle = list;
-    }
-    void Reset() {
-        if (Handle)
-            ImageList_Destroy(Handle);
-        Handle = nullptr;
-    }
-    HIMAGELIST Get() const { return Handle; }
-    operator HIMAGELIST() const { return Handle; }
-
-private:
-    HIMAGELIST Handle = nullptr;
-};
+using OwnedImageList = OwnedHandle<HIMAGELIST, ImageList_Destroy>;
