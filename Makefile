@@ -24,7 +24,7 @@ build: configure
 	cmake --build $(BUILD) -j$$(nproc)
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure
+	cd $(BUILD) && ctest -j$$(nproc) --output-on-failure
 
 # Figures of the input method's hot paths beside their floors (see README).
 bench: configure
