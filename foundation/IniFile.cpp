@@ -72,11 +72,9 @@ void IniFile::RemoveSection(const std::wstring& name) {
     sections.Remove(position);
 }
 
+// One pass: removing the first section again and again would move all the others each time.
 void IniFile::RemoveAllSections() {
-    while (sections.Count() > 0) {
-        delete sections.ObjectAt(0);
-        sections.Remove(0);
-    }
+    sections.Clear();
 }
 
 StringList* IniFile::SectionLines(const std::wstring& name) const {
