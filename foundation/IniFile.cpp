@@ -22,10 +22,13 @@ void IniFile::SetPath(const std::wstring& newPath) {
 
 void IniFile::Reload() {
     RemoveAllSections();
+    encoding = TextEncoding::Utf8;
+    tooLarge = false;
     if (path.empty())
         return;
     StringList lines;
-    lines.LoadLines(path);
+    tooLarge = lines.LoadLines(path) == TextFileRead::TooLarge;
+    encoding = lines.Encoding();
     ParseLines(lines);
 }
 
@@ -45,9 +48,10 @@ void IniFile::ParseLines(const StringList& lines) {
 }
 
 bool IniFile::Flush() {
-    if (path.empty())
+    if (path.empty() || tooLarge)
         return false;
     StringList text;
+    text.SetEncoding(encoding);
     for (int i = 0; i < sections.Count(); ++i) {
         text.Add(L"[" + sections.At(i) + L"]");
         const StringList* lines = sections.ObjectAt(i);
