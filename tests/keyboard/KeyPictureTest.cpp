@@ -1,6 +1,7 @@
 // The twelve key pictures: each is a 16 x 16, 16-colour resource and enters the image list with
 // white as its transparent colour.
 #include "keyboard/BuildKeyboards.h"
+#include "keyboard/KeyVocabulary.h"
 #include "tests/keyboard/TestKeyboards.h"
 
 #include <gtest/gtest.h>
