@@ -2,10 +2,11 @@
 
 #include "foundation/Settings.h"
 #include "imserver/KeyboardWindow.h"
+#include "imserver/KeyboardWindowState.h"
+#include "imserver/PanelStates.h"
 #include "imserver/ServerModule.h"
 #include "keyboard/BuildKeyboards.h"
 #include "keyboard/Geometry.h"
-#include "keyboard/KeyInput.h"
 #include "keyboard/ModuleInstance.h"
 
 #include <string>
@@ -17,9 +18,8 @@ constexpr COLORREF MaskColor = 0x00FFFFFF;
 // An icon image list of one picture at index 0, loaded from the library's bitmap resource.
 HIMAGELIST CreateIconList(int width, int height, const wchar_t* resource) {
     HIMAGELIST list = ImageList_Create(width, height, ILC_MASK, 1, 0);
-    HBITMAP bitmap = LoadBitmapW(ModuleInstance, resource);
+    const OwnedBitmap bitmap(LoadBitmapW(ModuleInstance, resource));
     ImageList_AddMasked(list, bitmap, MaskColor);
-    DeleteObject(bitmap);
     return list;
 }
 
@@ -75,7 +75,7 @@ STDMETHODIMP_(ULONG) InputMethod::Release() {
 }
 
 STDMETHODIMP InputMethod::Select(HWND panel) {
-    GetSettings().SipState = SIPF_ON | SIPF_DOCKED;
+    GetSettings().SipState = ShownDocked;
     narrowImages.Attach(CreateIconList(16, 16, L"BMP_NARROW"));
     wideImages.Attach(CreateIconList(32, 16, L"BMP_WIDE"));
     if (!RegisterKeyboardWindowClass())
@@ -111,7 +111,11 @@ STDMETHODIMP InputMethod::Hiding() {
 STDMETHODIMP InputMethod::GetInfo(IMINFO* info) {
     if (info == nullptr)
         return E_POINTER;
-    BuildKeyboards();
+    // The first build also marks the panel shown and docked, after reloading the settings.
+    if (!KeyboardsBuilt()) {
+        BuildKeyboards();
+        GetSettings().SipState = ShownDocked;
+    }
     EnsureGeometry(keyboardWindow);
     const KeyboardMetrics& metrics = GetSettings().Metrics;
     info->cbSize = sizeof(IMINFO);
@@ -127,10 +131,10 @@ STDMETHODIMP InputMethod::GetInfo(IMINFO* info) {
     return S_OK;
 }
 
-// Floating, the platform's visible desktop ends 26 rows higher (room for its own bar).
+// Floating, the platform's visible desktop ends higher by the height of its bar.
 STDMETHODIMP InputMethod::ReceiveSipInfo(SIPINFO* info) {
-    if (info != nullptr && GetSettings().SipState == SIPF_ON)
-        info->rcVisibleDesktop.bottom -= 26;
+    if (info != nullptr && GetSettings().SipState == static_cast<int>(ShownFloating))
+        info->rcVisibleDesktop.bottom -= PlatformBarHeight;
     if (keyboardWindow != nullptr)
         SendMessageW(keyboardWindow, WM_USER_SETSTATE, SetStateFollowParent,
                      reinterpret_cast<LPARAM>(info));

@@ -3,7 +3,7 @@
 
 #include "platform/sip.h"
 
-#include "keyboard/OwnedHandles.h"
+#include "foundation/OwnedHandle.h"
 
 class InputMethod : public IInputMethod {
 public:

@@ -1,8 +1,11 @@
 #include "imserver/KeyboardWindow.h"
 
-#include "keyboard/KeyInput.h"
-#include "keyboard/KeyPainter.h"
-#include "keyboard/KeyboardWindowState.h"
+#include "foundation/OwnedHandle.h"
+#include "foundation/Settings.h"
+#include "imserver/KeyInput.h"
+#include "imserver/KeyPainter.h"
+#include "imserver/KeyboardPicture.h"
+#include "imserver/KeyboardWindowState.h"
 #include "keyboard/ModuleInstance.h"
 
 #include <cstring>
@@ -98,6 +101,20 @@ HWND CreateKeyboardWindow(HWND panel) {
         0, KeyboardWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, client.left, client.top,
         client.right - client.left, client.bottom - client.top, panel,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(KeyboardWindowId)), ModuleInstance, nullptr);
+}
+
+LRESULT PaintKeyboard(HWND window) {
+    const KeyboardWindowState* state = WindowStateOf(window);
+    const PaintBracket paint(window);
+    RECT client = {};
+    GetClientRect(window, &client);
+    LoadSettings();
+    const int layout = UpdateWindowGeometry(window, *state);
+    if (state->pressedKey == 0)
+        NormalKeyboardPicture.Paint(paint.DC(), client, paint.Area(), layout);
+    else
+        DrawKeyboard(paint.DC(), client, layout, state->pressedKey);
+    return 0;
 }
 
 LRESULT CALLBACK KeyboardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

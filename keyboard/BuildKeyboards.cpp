@@ -1,35 +1,24 @@
 #include "keyboard/BuildKeyboards.h"
 
 #include "foundation/Settings.h"
-#include "keyboard/BuiltInLayouts.h"
+#include "keyboard/ColorSchemes.h"
 #include "keyboard/KeyLayouts.h"
+#include "keyboard/KeyboardTypes.h"
 #include "keyboard/ModuleInstance.h"
 
 #include <cstring>
 
-const wchar_t* const KeyPictureResources[KeyPictureCount] = {
-    L"BMP_BACKSPACE",   L"BMP_DOWN",   L"BMP_END",   L"BMP_HOME",  L"BMP_LEFT", L"BMP_NUMLOCK",
-    L"BMP_NUMLOCK_INV", L"BMP_RETURN", L"BMP_RIGHT", L"BMP_SPACE", L"BMP_TAB",  L"BMP_UP",
-};
-
 OwnedImageList KeyImageList;
-OwnedBrush NavigationBrush;
-OwnedBrush DigitBrush;
-OwnedBrush HexBrush;
 std::wstring DecimalSeparator;
 
 namespace {
 
-constexpr COLORREF NavigationColor = 0x00B0FFFF;
-constexpr COLORREF DigitColor = 0x00FFA0A0;
-constexpr COLORREF HexColor = 0x00FF8080;
 constexpr COLORREF TransparentColor = 0x00FFFFFF;
 constexpr int KeyPictureSize = 16;
 // Room for the separator and its terminator.
 constexpr int SeparatorBufferSize = 5;
-constexpr int OneRowPrimaryLayout = 10;
 
-bool KeyboardsBuilt = false;
+bool Built = false;
 
 // The index KeyImageList gave each picture, -1 for one that could not be loaded or added.
 int PictureIndex[KeyPictureCount];
@@ -45,19 +34,9 @@ struct BuiltKey {
 void LoadKeyPictures() {
     KeyImageList.Attach(ImageList_Create(KeyPictureSize, KeyPictureSize, ILC_MASK, 1, 0));
     for (int i = 0; i < KeyPictureCount; ++i) {
-        PictureIndex[i] = -1;
-        HBITMAP bitmap = LoadBitmapW(ModuleInstance, KeyPictureResources[i]);
-        if (!bitmap)
-            continue;
-        PictureIndex[i] = ImageList_AddMasked(KeyImageList, bitmap, TransparentColor);
-        DeleteObject(bitmap);
+        const OwnedBitmap bitmap(LoadBitmapW(ModuleInstance, KeyPictureResources[i]));
+        PictureIndex[i] = bitmap ? ImageList_AddMasked(KeyImageList, bitmap, TransparentColor) : -1;
     }
-}
-
-void CreateKeyColorBrushes() {
-    NavigationBrush.Create(NavigationColor);
-    DigitBrush.Create(DigitColor);
-    HexBrush.Create(HexColor);
 }
 
 std::wstring ReadDecimalSeparator() {
@@ -75,13 +54,6 @@ BuiltKey OtherSeparatorKey() {
     return {L".", L'.', NoPicture, KeyColor::None};
 }
 
-// Types 0-4 show the inverse picture on the primary page; the one-row type the other way round.
-KeyPicture PageTogglePicture(int layout) {
-    bool primary = layout % 2 == 0;
-    bool inverse = (layout < OneRowPrimaryLayout) == primary;
-    return inverse ? PictureNumLockInverse : PictureNumLock;
-}
-
 KeyColor CharacterColor(wchar_t character) {
     if (character >= L'0' && character <= L'9')
         return KeyColor::Digit;
@@ -90,9 +62,9 @@ KeyColor CharacterColor(wchar_t character) {
     return KeyColor::None;
 }
 
-BuiltKey LookUpKey(int layout, const wchar_t* label) {
+BuiltKey LookUpKey(const KeyboardType& type, int page, const wchar_t* label) {
     if (std::wcscmp(label, PageToggleLabel) == 0)
-        return {label, PageToggleCode, PageTogglePicture(layout), KeyColor::None};
+        return {label, PageToggleCode, type.PageToggle[page], KeyColor::None};
     if (std::wcscmp(label, DecimalKeyLabel) == 0)
         return {DecimalSeparator, DecimalSeparator[0], NoPicture, KeyColor::None};
     if (std::wcscmp(label, OtherSeparatorKeyLabel) == 0)
@@ -106,32 +78,23 @@ BuiltKey LookUpKey(int layout, const wchar_t* label) {
 }
 
 void AddBuiltKey(int layout, const BuiltKey& key) {
-    int image = key.Picture == NoPicture ? -1 : PictureIndex[key.Picture];
-    switch (key.Color) {
-    case KeyColor::Navigation:
-        AddKey(layout, key.Label, key.Code, image, NavigationColor, NavigationBrush);
-        break;
-    case KeyColor::Digit:
-        AddKey(layout, key.Label, key.Code, image, DigitColor, DigitBrush);
-        break;
-    case KeyColor::Hex:
-        AddKey(layout, key.Label, key.Code, image, HexColor, HexBrush);
-        break;
-    case KeyColor::None:
-        if (key.Picture == NoPicture)
-            AddCharKey(layout, key.Label, key.Code);
-        else
-            AddImageKey(layout, key.Label, key.Code, image);
-        break;
+    const int image = key.Picture == NoPicture ? -1 : PictureIndex[key.Picture];
+    if (key.Color != KeyColor::None) {
+        const KeyColorRecord color = RecordOf(key.Color);
+        AddKey(layout, key.Label, key.Code, image, color.Color, color.Brush);
+    } else if (key.Picture == NoPicture) {
+        AddCharKey(layout, key.Label, key.Code);
+    } else {
+        AddImageKey(layout, key.Label, key.Code, image);
     }
 }
 
 // Marks the record just written when it is one cell of a two-cell key.
-void MarkTwoCellKey(int layout) {
-    int slot = NextKeySlot - 1;
-    for (int i = 0; i < TwoCellKeyCount; ++i) {
-        const TwoCellMark& mark = TwoCellKeys[i];
-        if (mark.Layout != layout || mark.Slot != slot)
+void MarkTwoCellKey(const KeyboardType& type, int page, int layout) {
+    const int slot = NextKeySlot - 1;
+    for (int i = 0; i < type.TwoCellKeys.Count; ++i) {
+        const TwoCellMark& mark = type.TwoCellKeys.Items[i];
+        if (mark.Page != page || mark.Slot != slot)
             continue;
         if (mark.Vertical)
             LayoutKey(layout, slot).SetVerticalSpan(mark.Span);
@@ -141,27 +104,31 @@ void MarkTwoCellKey(int layout) {
 }
 
 void FillLayout(int layout) {
+    const KeyboardType& type = KeyboardTypes[layout / PagesPerType];
+    const int page = layout % PagesPerType;
+    const PageLabels& labels = type.Pages[page];
     NextKeySlot = 0;
-    for (const wchar_t* label : BuiltInLayouts[layout].Labels) {
-        if (!label)
-            break;
-        AddBuiltKey(layout, LookUpKey(layout, label));
-        MarkTwoCellKey(layout);
+    for (int i = 0; i < labels.Count; ++i) {
+        AddBuiltKey(layout, LookUpKey(type, page, labels.Items[i]));
+        MarkTwoCellKey(type, page, layout);
     }
 }
 
 } // namespace
 
 void BuildKeyboards() {
-    if (KeyboardsBuilt)
+    if (Built)
         return;
-    KeyboardsBuilt = true;
+    Built = true;
 
     LoadSettings();
-    GetSettings().SipState = 3; // shown and docked
     LoadKeyPictures();
-    CreateKeyColorBrushes();
+    CreateSchemeBrushes();
     DecimalSeparator = ReadDecimalSeparator();
     for (int layout = 0; layout < LayoutCount; ++layout)
         FillLayout(layout);
+}
+
+bool KeyboardsBuilt() {
+    return Built;
 }

@@ -5,19 +5,8 @@
 
 namespace {
 
-struct Grid {
-    int Columns;
-    int Rows;
-};
-
-// Columns x rows of each keyboard type.
-constexpr Grid KeyboardGrids[] = {{5, 3}, {5, 4}, {7, 3}, {6, 4}, {10, 4}, {13, 1}};
-constexpr int KeyboardTypeCount = sizeof(KeyboardGrids) / sizeof(KeyboardGrids[0]);
-constexpr int OneRowType = 5;
-
-// Docked panel size requested per key cell; the one-row keyboard asks for flatter rows.
-constexpr int DockedCellSize = 23;
-constexpr int OneRowDockedRowHeight = 12;
+// Docked panel width requested per key column.
+constexpr int DockedColumnWidth = 23;
 // The panel is wider than the keys by the handle strip and a little room.
 constexpr int PanelExtraWidth = 15;
 
@@ -26,18 +15,10 @@ int ShownKeyboardType(int keyboardType) {
     return keyboardType >= 0 && keyboardType < KeyboardTypeCount ? keyboardType : 0;
 }
 
-// Square key size of the floating keyboard; only the numeric keyboard offers a choice.
-int FloatingKeySize(int keyboardType, int floatingSizeType) {
-    if (keyboardType != 0)
-        return 20;
-    switch (floatingSizeType) {
-    case 0:
-        return 20;
-    case 1:
-        return 25;
-    default:
-        return 32;
-    }
+// Square key size of the floating keyboard by FloatingSizeType: 0, 1, anything else.
+int FloatingKeySize(const KeyboardType& type, int floatingSizeType) {
+    const int size = floatingSizeType == 0 || floatingSizeType == 1 ? floatingSizeType : 2;
+    return type.FloatingKeySizes[size];
 }
 
 void SetFloatingMetrics(KeyboardMetrics& metrics, int keySize) {
@@ -47,7 +28,7 @@ void SetFloatingMetrics(KeyboardMetrics& metrics, int keySize) {
     metrics.PanelHeight = metrics.Rows * keySize;
 }
 
-void SetDockedMetrics(KeyboardMetrics& metrics, int keyboardType, int width, int height) {
+void SetDockedMetrics(KeyboardMetrics& metrics, const KeyboardType& type, int width, int height) {
     metrics.KeyWidth = (width - metrics.KeyMargin - HandleStripWidth) / metrics.Columns;
     metrics.KeyHeight = (height - metrics.KeyMargin) / metrics.Rows;
     if (metrics.KeyWidth < 1 || metrics.KeyHeight < 1) {
@@ -55,9 +36,8 @@ void SetDockedMetrics(KeyboardMetrics& metrics, int keyboardType, int width, int
         metrics.KeyWidth = 0;
         metrics.KeyHeight = 0;
     }
-    int rowHeight = keyboardType == OneRowType ? OneRowDockedRowHeight : DockedCellSize;
-    metrics.PanelWidth = metrics.Columns * DockedCellSize + PanelExtraWidth;
-    metrics.PanelHeight = metrics.Rows * rowHeight;
+    metrics.PanelWidth = metrics.Columns * DockedColumnWidth + PanelExtraWidth;
+    metrics.PanelHeight = metrics.Rows * type.DockedRowHeight;
 }
 
 bool HasKeys(const KeyboardMetrics& metrics) {
@@ -78,15 +58,16 @@ RECT CellRect(const KeyboardMetrics& metrics, int row, int column) {
 int ComputeGeometry(int left, int top, int right, int bottom, int floating, int alternatePage) {
     Settings& settings = GetSettings();
     KeyboardMetrics& metrics = settings.Metrics;
-    int keyboardType = ShownKeyboardType(settings.KeyboardType);
-    metrics.Columns = KeyboardGrids[keyboardType].Columns;
-    metrics.Rows = KeyboardGrids[keyboardType].Rows;
+    const int shown = ShownKeyboardType(settings.KeyboardType);
+    const KeyboardType& type = KeyboardTypes[shown];
+    metrics.Columns = type.Columns;
+    metrics.Rows = type.Rows;
     metrics.KeyMargin = settings.No3D == 1 ? 0 : 2;
     if (floating)
-        SetFloatingMetrics(metrics, FloatingKeySize(keyboardType, settings.FloatingSizeType));
+        SetFloatingMetrics(metrics, FloatingKeySize(type, settings.FloatingSizeType));
     else
-        SetDockedMetrics(metrics, keyboardType, right - left, bottom - top);
-    return 2 * keyboardType + (alternatePage ? 1 : 0);
+        SetDockedMetrics(metrics, type, right - left, bottom - top);
+    return PagesPerType * shown + (alternatePage ? 1 : 0);
 }
 
 int KeyAt(int x, int y) {

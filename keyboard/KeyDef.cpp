@@ -1,7 +1,5 @@
 #include "keyboard/KeyDef.h"
 
-#include "keyboard/KeyLayouts.h"
-
 void KeyDef::SetText(const std::wstring& text) {
     Text = text;
     Code = NoKeyCode;
@@ -10,9 +8,4 @@ void KeyDef::SetText(const std::wstring& text) {
 void KeyDef::SetCode(int code) {
     Code = code;
     Text.clear();
-}
-
-void KeyDef::SetFaceBrush(HBRUSH brush) {
-    CreateSharedBrushes();
-    FaceBrush = brush;
 }

@@ -8,6 +8,8 @@
 // Code values with a meaning of their own (characters are their UTF-16 code unit).
 constexpr int PageToggleCode = 144;
 constexpr int NoKeyCode = -1; // also Control+X
+// The face colour of a key without a colour of its own.
+constexpr COLORREF NoFaceColor = 0xFFFFFFFF;
 
 class KeyDef {
 public:
@@ -30,8 +32,8 @@ public:
     void SetFaceColor(COLORREF color) { FaceColor = color; }
     COLORREF GetFaceColor() const { return FaceColor; }
 
-    // The brush is not owned. The first call creates the shared brushes.
-    void SetFaceBrush(HBRUSH brush);
+    // The brush is not owned.
+    void SetFaceBrush(HBRUSH brush) { FaceBrush = brush; }
     HBRUSH GetFaceBrush() const { return FaceBrush; }
 
     // +1: first cell of a two-cell key, -1: second cell, 0: a single cell.
@@ -47,7 +49,7 @@ private:
     int Code = NoKeyCode;
     std::wstring Text;
     int Image = -1;
-    COLORREF FaceColor = 0xFFFFFFFF;
+    COLORREF FaceColor = NoFaceColor;
     HBRUSH FaceBrush = nullptr;
     int HorizontalSpan = 0;
     int VerticalSpan = 0;

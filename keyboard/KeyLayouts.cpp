@@ -3,16 +3,6 @@
 KeyDef KeyLayouts[LayoutCount * SlotsPerLayout];
 int NextKeySlot = 0;
 
-OwnedBrush GrayBrush;
-OwnedBrush WhiteBrush;
-OwnedBrush BlackBrush;
-
-void CreateSharedBrushes() {
-    GrayBrush.Create(RGB(0xC0, 0xC0, 0xC0));
-    WhiteBrush.Create(RGB(0xFF, 0xFF, 0xFF));
-    BlackBrush.Create(RGB(0, 0, 0));
-}
-
 bool IsLayoutSlot(int layout, int slot) {
     return layout >= 0 && layout < LayoutCount && slot >= 0 && slot < SlotsPerLayout;
 }
@@ -45,11 +35,11 @@ bool AddKey(int layout, const std::wstring& label, int code, int image, COLORREF
 }
 
 bool AddCharKey(int layout, const std::wstring& label, int code) {
-    return AddKey(layout, label, code, -1, 0xFFFFFFFF, nullptr);
+    return AddKey(layout, label, code, -1, NoFaceColor, nullptr);
 }
 
 bool AddImageKey(int layout, const std::wstring& label, int code, int image) {
-    return AddKey(layout, label, code, image, 0xFFFFFFFF, nullptr);
+    return AddKey(layout, label, code, image, NoFaceColor, nullptr);
 }
 
 bool AddTextKey(int layout, const std::wstring& label, const std::wstring& text) {

@@ -1,6 +1,7 @@
 #include "setup/SettingsPages.h"
 
 #include "foundation/Settings.h"
+#include "keyboard/KeyboardTypes.h"
 #include "setup/PlaceRect.h"
 #include "setup/TDialog.h"
 
@@ -40,11 +41,11 @@ const PageControl GeneralPage[] = {
 const PageControl FingerPage[] = {
     {L"STATIC", L"___ Keyboard ________________________________________", Heading, FirstRow,
      nullptr},
-    {L"BUTTON", L"Numeric", FirstRadio, NextRow, &Settings::KeyboardType},
-    {L"BUTTON", L"Extended", Radio, NextRow, &Settings::KeyboardType},
-    {L"BUTTON", L"Numeric + hex", Radio, NextRow, &Settings::KeyboardType},
-    {L"BUTTON", L"Extended + hex", Radio, NextRow, &Settings::KeyboardType},
-    {L"BUTTON", L"Big numeric", Radio, NextRow, &Settings::KeyboardType},
+    {L"BUTTON", KeyboardTypes[0].Name, FirstRadio, NextRow, &Settings::KeyboardType},
+    {L"BUTTON", KeyboardTypes[1].Name, Radio, NextRow, &Settings::KeyboardType},
+    {L"BUTTON", KeyboardTypes[2].Name, Radio, NextRow, &Settings::KeyboardType},
+    {L"BUTTON", KeyboardTypes[3].Name, Radio, NextRow, &Settings::KeyboardType},
+    {L"BUTTON", KeyboardTypes[4].Name, Radio, NextRow, &Settings::KeyboardType},
     {L"STATIC", L"___ Moving keyboard ___________________________", Heading, NewBlock, nullptr},
     {L"BUTTON", L"Small", FirstRadio, NextRow, &Settings::FloatingSizeType},
     {L"BUTTON", L"Medium", Radio, NextRow, &Settings::FloatingSizeType},

@@ -8,30 +8,24 @@ namespace {
 // An input method not yet selected, with "Big numeric" in the settings and a panel at (20, 300).
 class InputMethodObject : public ::testing::Test {
 protected:
-    void SetUp() override {
-        WriteSettingsFile({1, 0, 4, 0});
-        ASSERT_NE(method, nullptr);
-    }
+    void SetUp() override { ASSERT_NE(method, nullptr); }
     void TearDown() override {
-        if (method != nullptr)
-            method->Release();
+        method->Release();
         DestroyWindow(panel);
         PumpMessages();
         RemoveSettingsFile();
     }
+    const bool written = (WriteSettingsFile({1, 0, 4, 0}), true);
     PlinkerpadDll dll;
     IInputMethod* method = dll.CreateInputMethod();
     HWND panel = CreatePanelWindow(20, 300, 240, 80);
 };
 
-void ExpectIcon(HANDLE images, int width, int height) {
-    int cx = 0;
-    int cy = 0;
-    ASSERT_NE(images, nullptr);
+std::pair<int, int> IconSize(HANDLE images) {
+    int cx = 0, cy = 0;
     EXPECT_EQ(ImageList_GetImageCount(static_cast<HIMAGELIST>(images)), 1);
     ImageList_GetIconSize(static_cast<HIMAGELIST>(images), &cx, &cy);
-    EXPECT_EQ(cx, width);
-    EXPECT_EQ(cy, height);
+    return {cx, cy};
 }
 
 TEST_F(InputMethodObject, SelectCreatesTheKeyboardOverThePanelAndDeselectRemovesIt) {
@@ -49,33 +43,42 @@ TEST_F(InputMethodObject, SelectCreatesTheKeyboardOverThePanelAndDeselectRemoves
     EXPECT_FALSE(IsWindow(keyboard));
     WNDCLASSW windowClass;
     EXPECT_FALSE(GetClassInfoW(dll.Module, L"PlinkerpadWndCls", &windowClass));
-    EXPECT_EQ(method->Deselect(), S_OK);
-    EXPECT_EQ(method->Select(panel), S_OK); // again, after a Deselect
-    EXPECT_EQ(method->Deselect(), S_OK);
     EXPECT_EQ(method->Select(reinterpret_cast<HWND>(0x1234)), E_FAIL);
     EXPECT_FALSE(GetClassInfoW(dll.Module, L"PlinkerpadWndCls", &windowClass));
     EXPECT_EQ(method->Select(panel), S_OK); // a failed Select leaves nothing in the way
     EXPECT_EQ(method->Deselect(), S_OK);
 }
 
-TEST_F(InputMethodObject, GetInfoBeforeAnyPaintReportsTheDockedPanelSize) {
+TEST_F(InputMethodObject, GetInfoReportsTheIconsAndTheDockedPanel) {
     IMINFO info = {};
-    ASSERT_EQ(method->GetInfo(&info), S_OK); // before Select: the size, no icons
-    EXPECT_EQ(info.rcSipRect.right, 245);
-    EXPECT_EQ(info.rcSipRect.bottom, 92);
-    EXPECT_EQ(info.hImageNarrow, nullptr);
     EXPECT_EQ(method->GetInfo(nullptr), E_POINTER);
-
     ASSERT_EQ(method->Select(panel), S_OK);
     ASSERT_EQ(method->GetInfo(&info), S_OK);
     EXPECT_EQ(info.cbSize, sizeof(IMINFO));
     EXPECT_EQ(info.fdwFlags, static_cast<DWORD>(SIPF_DOCKED));
-    EXPECT_EQ(info.iNarrow, 0);
-    EXPECT_EQ(info.iWide, 0);
+    EXPECT_EQ(std::make_pair(info.iNarrow, info.iWide), std::make_pair(0, 0));
     EXPECT_EQ(Sides(info.rcSipRect), (std::array<LONG, 4>{0, 0, 245, 92})); // 10 x 23 + 15, 4 x 23
-    ExpectIcon(info.hImageNarrow, 16, 16);
-    ExpectIcon(info.hImageWide, 32, 16);
+    EXPECT_EQ(IconSize(info.hImageNarrow), std::make_pair(16, 16));
+    EXPECT_EQ(IconSize(info.hImageWide), std::make_pair(32, 16));
     EXPECT_EQ(method->Deselect(), S_OK);
+}
+
+TEST(PanelSize, GetInfoBeforeSelectAsksForTheDockedSizeOfEachKeyboard) {
+    // KeyboardType, then the width and height asked for; an unknown type shows "Numeric".
+    const int cases[][3] = {{0, 130, 69}, {1, 130, 92}, {2, 176, 69}, {3, 153, 92},
+                            {4, 245, 92}, {5, 314, 12}, {6, 130, 69}};
+    for (const auto& c : cases) {
+        WriteSettingsFile({1, 0, c[0], 0});
+        PlinkerpadDll dll;
+        IInputMethod* method = dll.CreateInputMethod();
+        ASSERT_NE(method, nullptr);
+        IMINFO info = {};
+        ASSERT_EQ(method->GetInfo(&info), S_OK);
+        EXPECT_EQ(Sides(info.rcSipRect), (std::array<LONG, 4>{0, 0, c[1], c[2]})) << c[0];
+        EXPECT_EQ(info.hImageNarrow, nullptr);
+        method->Release();
+    }
+    RemoveSettingsFile();
 }
 
 TEST_F(InputMethodObject, KeyboardPaintedBeforeGetInfoShowsItsKeysAfterwards) {
@@ -98,9 +101,8 @@ TEST_F(InputMethodObject, ImDataAndOptions) {
     EXPECT_EQ(method->GetImData(sizeof(buffer), buffer), E_FAIL);
     EXPECT_STREQ(buffer, "unset");
     EXPECT_EQ(method->SetImData(sizeof(buffer), buffer), S_OK);
-    // The options succeed even where the setup program is not installed.
     if (GetFileAttributesW(L"C:\\windows\\PlinkerpadSetup.exe") == INVALID_FILE_ATTRIBUTES) {
-        EXPECT_EQ(method->UserOptionsDlg(panel), S_OK);
+        EXPECT_EQ(method->UserOptionsDlg(panel), S_OK); // even without the setup program
     }
 }
 
@@ -113,8 +115,8 @@ TEST_F(PanelState, ShowingAndHidingTrackOnlyTheShownBit) {
     EXPECT_EQ(method->Hiding(), S_OK);
     EXPECT_EQ(method->Showing(), S_OK);
     EXPECT_EQ(VisibleBottom(), 480); // 2, then 3 again
-    Send(WM_LBUTTONDOWN, 4, 30);     // float: 1
-    Send(WM_LBUTTONUP, 80, 40);
+    Send(WM_LBUTTONDOWN, {4, 30});   // float: 1
+    Send(WM_LBUTTONUP, {80, 40});
     EXPECT_EQ(VisibleBottom(), 480 - 26);
     EXPECT_EQ(method->Hiding(), S_OK);
     EXPECT_EQ(VisibleBottom(), 480); // 0

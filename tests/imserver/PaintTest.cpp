@@ -1,5 +1,6 @@
 // The keyboard's real pixels: colour schemes, corners, shadow or flat look, the pressed key,
-// the strip, two-cell keys, centred pictures and labels.
+// the strip, two-cell keys, the key pictures and labels.
+#include "foundation/OwnedHandle.h"
 #include "tests/imserver/SelectedKeyboard.h"
 
 #include <algorithm>
@@ -16,8 +17,31 @@ class Painting : public SelectedKeyboard {
 protected:
     // A pixel inside the face of a key, clear of its label.
     COLORREF FacePixel(int column, int row) const {
-        const RECT face = FaceRect(column, row);
+        const RECT face = Grid().Face(column, row);
         return Pixel(face.left + 3, face.bottom - 4);
+    }
+    // How many pixels inside the frame differ from the picture resource drawn centred in the
+    // face (white is transparent); -1 when the resource is missing or blank.
+    int PictureMismatches(const wchar_t* resource, const RECT& face) const {
+        const OwnedBitmap picture(
+            static_cast<HBITMAP>(LoadImageW(dll->Module, resource, IMAGE_BITMAP, 0, 0, 0)));
+        const OwnedMemoryDc memory(CreateCompatibleDC(nullptr));
+        if (!picture)
+            return -1;
+        const SelectedObject selected(memory, picture);
+        const POINT at = {face.left + (face.right - face.left - 16) / 2,
+                          face.top + (face.bottom - face.top - 16) / 2};
+        const RECT inside = {face.left + 1, face.top + 1, face.right - 1, face.bottom - 1};
+        int mismatches = 0, inked = 0;
+        for (int y = 0; y < 16; ++y) {
+            for (int x = 0; x < 16; ++x) {
+                const COLORREF source = GetPixel(memory, x, y);
+                inked += source != White;
+                if (PtInRect(&inside, {at.x + x, at.y + y}))
+                    mismatches += Pixel(at.x + x, at.y + y) != (source == White ? Gray : source);
+            }
+        }
+        return inked == 0 ? -1 : mismatches;
     }
 };
 
@@ -30,7 +54,6 @@ TEST_F(Painting, ColourSchemesAndCorners) {
         COLORREF Face, Corner;
     } const cases[] = {
         {"black and white: sharp corners", {0, 0, 0, 0}, false, 1, 0, White, White},
-        {"grey", {1, 0, 0, 0}, false, 1, 0, Gray, CornerGray},
         {"grey", {1, 0, 0, 0}, false, 4, 2, Gray, CornerGray},
         {"coloured digit", {2, 0, 0, 0}, false, 1, 0, 0xFFA0A0, CornerGray},
         {"coloured, no colour of its own", {2, 0, 0, 0}, false, 0, 1, Gray, CornerGray},
@@ -44,36 +67,34 @@ TEST_F(Painting, ColourSchemesAndCorners) {
             TapCell(0, 0);
         Repaint();
         EXPECT_EQ(FacePixel(c.Column, c.Row), c.Face);
-        const RECT face = FaceRect(c.Column, c.Row); // the corners inside frame and shadow
-        EXPECT_EQ(Pixel(face.left + 1, face.top + 1), c.Corner);
-        EXPECT_EQ(Pixel(face.right - 2, face.top + 1), c.Corner);
-        EXPECT_EQ(Pixel(face.left + 1, face.bottom - 2), c.Corner);
-        EXPECT_EQ(Pixel(face.right - 2, face.bottom - 2), c.Corner);
-        EXPECT_EQ(Pixel(face.left, face.top + 5), Black); // the frame
+        const RECT f = Grid().Face(c.Column, c.Row); // the corners inside frame and shadow
+        for (const POINT corner : {POINT{f.left + 1, f.top + 1},
+                                   {f.right - 2, f.top + 1},
+                                   {f.left + 1, f.bottom - 2},
+                                   {f.right - 2, f.bottom - 2}})
+            EXPECT_EQ(Pixel(corner.x, corner.y), c.Corner);
+        EXPECT_EQ(Pixel(f.left, f.top + 5), Black); // the frame
     }
 }
 
-TEST_F(Painting, ShadowedKeysHaveADoubledRightEdgeAndWhiteGaps) {
-    Repaint();
-    const RECT face = FaceRect(1, 1);
-    const int middle = (face.top + face.bottom) / 2;
-    EXPECT_EQ(Pixel(face.right - 1, middle), Black); // frame
-    EXPECT_EQ(Pixel(face.right, middle), Black);     // shadow
-    EXPECT_EQ(Pixel(face.right + 1, middle), White); // gap to the next key
-    EXPECT_EQ(Pixel(face.left + 5, face.bottom), Black);
-    EXPECT_EQ(Pixel(face.left + 5, face.bottom + 1), White);
-}
-
-TEST_F(Painting, FlatKeysTouchTheirNeighbours) {
-    Start({1, 1, 0, 0});
-    Repaint();
-    const RECT face = FaceRect(1, 1); // no margin: right is the next key's left
-    const int middle = (face.top + face.bottom) / 2;
-    EXPECT_EQ(Pixel(face.right - 1, middle), Gray);
-    EXPECT_EQ(Pixel(face.right, middle), Black); // one frame line between the two keys
-    EXPECT_EQ(Pixel(face.right + 1, middle), Gray);
-    // Flat corners sit one pixel further out, on the widened rectangle.
-    EXPECT_EQ(Pixel(face.right - 1, face.top + 1), CornerGray);
+TEST_F(Painting, ShadowedKeysHaveADoubledEdgeAndFlatKeysTouch) {
+    // No3D, then the colours from the face's last column rightwards and below its bottom.
+    const struct {
+        int No3D;
+        COLORREF Right[3], Below[2];
+    } cases[] = {{0, {Black, Black, White}, {Black, White}},
+                 {1, {Gray, Black, Gray}, {Black, Gray}}};
+    for (const auto& c : cases) {
+        Start({1, c.No3D, 0, 0});
+        Repaint();
+        const RECT face = Grid().Face(1, 1); // flat: right is the next key's left
+        const int middle = (face.top + face.bottom) / 2;
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(Pixel(face.right - 1 + i, middle), c.Right[i]) << c.No3D << " " << i;
+        for (int i = 0; i < 2; ++i)
+            EXPECT_EQ(Pixel(face.left + 5, face.bottom + i), c.Below[i]) << c.No3D << " " << i;
+    }
+    EXPECT_EQ(Pixel(Grid().Face(1, 1).right - 1, Grid().Face(1, 1).top + 1), CornerGray);
 }
 
 TEST_F(Painting, PressedKeyIsBlackAndHidesTheStrip) {
@@ -82,8 +103,8 @@ TEST_F(Painting, PressedKeyIsBlackAndHidesTheStrip) {
         Start({1, no3D, 0, 0});
         Repaint();
         EXPECT_EQ(Pixel(4, 30), StripGray);
-        const POINT seven = CellCentre(1, 0);
-        Send(WM_LBUTTONDOWN, seven.x, seven.y);
+        const POINT seven = Grid().Centre(1, 0);
+        Send(WM_LBUTTONDOWN, seven);
         UpdateWindow(keyboard);
         EXPECT_EQ(FacePixel(1, 0), Black);
         EXPECT_EQ(Pixel(seven.x, seven.y), Black); // no label
@@ -91,7 +112,7 @@ TEST_F(Painting, PressedKeyIsBlackAndHidesTheStrip) {
         EXPECT_EQ(Pixel(4, 30), White);
         EXPECT_EQ(FacePixel(2, 0), White);
         EXPECT_EQ(FacePixel(1, 0), Black);
-        Send(WM_LBUTTONUP, seven.x, seven.y);
+        Send(WM_LBUTTONUP, seven);
         UpdateWindow(keyboard);
         EXPECT_EQ(FacePixel(1, 0), Gray);
         Repaint();
@@ -100,54 +121,51 @@ TEST_F(Painting, PressedKeyIsBlackAndHidesTheStrip) {
 }
 
 TEST_F(Painting, TwoCellKeysAreDrawnAsOne) {
-    Start({1, 0, 4, 0}); // "Big numeric": "RET" covers column 6 of rows 2 and 3
+    Start({1, 0, 4, 0}); // "Big numeric"
     Repaint();
-    // Between rows 2 and 3 single keys leave a white gap; "RET" runs on, shadow and all.
-    const RECT upper = FaceRect(6, 2);
-    EXPECT_EQ(Pixel(FaceRect(5, 2).right, upper.bottom + 1), White);
+    // Between rows 2 and 3 single keys leave a white gap; "RET" in column 6 runs on.
+    const RECT upper = Grid().Face(6, 2);
+    EXPECT_EQ(Pixel(Grid().Face(5, 2).right, upper.bottom + 1), White);
     EXPECT_EQ(Pixel(upper.right, upper.bottom + 1), Black);
-    // "SPC" covers columns 1 and 2 of row 3: its shadow runs on under the gap between cells.
-    const RECT left = FaceRect(1, 3);
+    // "SPC" covers columns 1 and 2 of row 3: its shadow runs on under the gap between cells;
+    // "0" beside it is a key of its own.
+    const RECT left = Grid().Face(1, 3);
     EXPECT_EQ(Pixel(left.right + 1, left.bottom), Black);
-    EXPECT_EQ(Pixel(FaceRect(4, 3).right + 1, left.bottom), White);
+    EXPECT_EQ(Pixel(Grid().Face(4, 3).right + 1, left.bottom), White);
+    EXPECT_EQ(Pixel(Grid().Face(3, 3).left, left.bottom - 3), Black);
 }
 
-TEST_F(Painting, PictureIsCentredInItsKey) {
-    Repaint();
-    HBITMAP picture =
-        static_cast<HBITMAP>(LoadImageW(dll->Module, L"BMP_BACKSPACE", IMAGE_BITMAP, 0, 0, 0));
-    ASSERT_NE(picture, nullptr);
-    HDC memory = CreateCompatibleDC(nullptr);
-    HGDIOBJ previous = SelectObject(memory, picture);
-    const RECT face = FaceRect(4, 0); // "BS"
-    const int left = face.left + (face.right - face.left - 16) / 2;
-    const int top = face.top + (face.bottom - face.top - 16) / 2;
-    int mismatches = 0;
-    int inked = 0;
-    for (int y = 0; y < 16; ++y) {
-        for (int x = 0; x < 16; ++x) {
-            const COLORREF source = GetPixel(memory, x, y);
-            inked += source != White;
-            mismatches += Pixel(left + x, top + y) != (source == White ? Gray : source);
-        }
+TEST_F(Painting, PicturesAreCentredInTheirKeys) {
+    const struct {
+        int KeyboardType;
+        bool Alternate;
+        int Column, Row;
+        const wchar_t* Resource;
+    } cases[] = {
+        {0, false, 4, 0, L"BMP_BACKSPACE"}, {0, false, 0, 0, L"BMP_NUMLOCK_INV"},
+        {0, true, 0, 0, L"BMP_NUMLOCK"},    {0, true, 3, 0, L"BMP_HOME"},
+        {0, true, 3, 2, L"BMP_DOWN"},       {1, true, 2, 2, L"BMP_SPACE"},
+        {5, false, 0, 0, L"BMP_NUMLOCK"},   {5, true, 0, 0, L"BMP_NUMLOCK_INV"},
+    };
+    for (const auto& c : cases) {
+        Start({1, 0, c.KeyboardType, 0});
+        if (c.Alternate)
+            TapCell(0, 0);
+        Repaint();
+        EXPECT_EQ(PictureMismatches(c.Resource, Grid().Face(c.Column, c.Row)), 0)
+            << "type " << c.KeyboardType << " cell " << c.Column << ", " << c.Row;
     }
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(picture);
-    EXPECT_GT(inked, 0);
-    EXPECT_EQ(mismatches, 0);
 }
 
 TEST_F(Painting, LabelIsCentredOnOneLine) {
     Repaint();
-    const RECT face = FaceRect(1, 0); // "7"
+    const RECT face = Grid().Face(1, 0); // "7"
     RECT ink = {face.right, face.bottom, face.left, face.top};
     for (int y = face.top + 2; y < face.bottom - 2; ++y) {
         for (int x = face.left + 2; x < face.right - 2; ++x) {
-            if (Pixel(x, y) != Black)
-                continue;
-            ink = {std::min(ink.left, LONG(x)), std::min(ink.top, LONG(y)),
-                   std::max(ink.right, LONG(x + 1)), std::max(ink.bottom, LONG(y + 1))};
+            if (Pixel(x, y) == Black)
+                ink = {std::min(ink.left, LONG(x)), std::min(ink.top, LONG(y)),
+                       std::max(ink.right, LONG(x + 1)), std::max(ink.bottom, LONG(y + 1))};
         }
     }
     ASSERT_LT(ink.left, ink.right) << "no label drawn";
@@ -156,29 +174,20 @@ TEST_F(Painting, LabelIsCentredOnOneLine) {
     EXPECT_LT(ink.bottom - ink.top, (face.bottom - face.top) / 2);
 }
 
-TEST_F(Painting, ChangedSettingsShowAtTheNextPaint) {
+TEST_F(Painting, ChangedSettingsAndPanelSizeShowAtTheNextPaint) {
     Repaint();
     EXPECT_EQ(FacePixel(1, 0), Gray);
     ChangeSettings({0, 0, 0, 0});
     Repaint();
     EXPECT_EQ(FacePixel(1, 0), White);
-}
-
-TEST_F(Painting, KeysAreLaidOutAnewWhenThePanelGrows) {
-    Repaint();
     SetWindowPos(panel, nullptr, 0, 0, 300, 120, SWP_NOMOVE | SWP_NOZORDER);
-    SIPINFO sip = {};
-    sip.cbSize = sizeof(sip);
-    sip.rcVisibleDesktop = {0, 0, 640, 480};
-    method->ReceiveSipInfo(&sip);
-    EXPECT_EQ(sip.rcVisibleDesktop.bottom, 480); // docked: left alone
+    EXPECT_EQ(VisibleBottom(), 480); // docked: left alone; the keyboard follows its panel
     UpdateWindow(keyboard);
     RECT window;
     GetWindowRect(keyboard, &window);
-    EXPECT_EQ(window.right - window.left, 300);
-    EXPECT_EQ(window.bottom - window.top, 120);
-    const RECT face = FaceRect(4, 2); // the last key, far from where it was
-    EXPECT_EQ(Pixel(face.left + 3, face.bottom - 4), Gray);
+    EXPECT_EQ(Sides(window), (std::array<LONG, 4>{100, 150, 400, 270}));
+    const RECT face = Grid().Face(4, 2); // the last key, far from where it was
+    EXPECT_EQ(FacePixel(4, 2), White);
     EXPECT_EQ(Pixel(face.right, (face.top + face.bottom) / 2), Black);
     EXPECT_EQ(Pixel(face.right + 1, (face.top + face.bottom) / 2), White);
 }

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "tests/imserver/ImServerHarness.h"
+#include "tests/support/GridOracle.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -23,9 +25,7 @@ protected:
         callback.Calls.clear();
         ChangeSettings(wanted);
         dll = std::make_unique<PlinkerpadDll>();
-        ASSERT_NE(dll->Module, nullptr);
-        method = dll->CreateInputMethod();
-        ASSERT_NE(method, nullptr);
+        ASSERT_NE(method = dll->CreateInputMethod(), nullptr);
         panel = CreatePanelWindow(100, 150, 240, 80);
         ASSERT_EQ(method->Select(panel), S_OK);
         ASSERT_NE(keyboard = FindKeyboardWindow(panel), nullptr);
@@ -49,17 +49,15 @@ protected:
     // Rewrites the settings file; the keyboard picks them up at its next paint or tap.
     void ChangeSettings(const TestSettings& wanted) { WriteSettingsFile(settings = wanted); }
 
-    void Send(UINT message, int x, int y) {
-        SendMessageW(keyboard, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON, PointParam(x, y));
+    void Send(UINT message, POINT at) {
+        SendMessageW(keyboard, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON,
+                     PointParam(at.x, at.y));
     }
-    void Tap(int x, int y) {
-        Send(WM_LBUTTONDOWN, x, y);
-        Send(WM_LBUTTONUP, x, y);
+    void Tap(POINT at) {
+        Send(WM_LBUTTONDOWN, at);
+        Send(WM_LBUTTONUP, at);
     }
-    void TapCell(int column, int row) {
-        const POINT centre = CellCentre(column, row);
-        Tap(centre.x, centre.y);
-    }
+    void TapCell(int column, int row) { Tap(Grid().Centre(column, row)); }
     // The bottom of a 640 x 480 visible desktop after ReceiveSipInfo: 480 unless the keyboard
     // is shown and floating.
     LONG VisibleBottom() {
@@ -81,23 +79,11 @@ protected:
         ReleaseDC(keyboard, dc);
         return colour;
     }
-
-    int Margin() const { return settings.No3D == 1 ? 0 : 2; }
-    // The face of a single-cell key as drawn, and the middle of its cell, by the keyboard's own
-    // arithmetic.
-    RECT FaceRect(int column, int row) const {
-        static constexpr int Grids[][2] = {{5, 3}, {5, 4}, {7, 3}, {6, 4}, {10, 4}, {13, 1}};
+    // Where the keys of the current settings belong in the keyboard window as it is now.
+    GridOracle Grid() const {
         RECT client = {};
         GetClientRect(keyboard, &client);
-        const int width = (client.right - Margin() - 9) / Grids[settings.KeyboardType][0];
-        const int height = (client.bottom - Margin()) / Grids[settings.KeyboardType][1];
-        const int left = Margin() + 9 + column * width;
-        const int top = Margin() + row * height;
-        return {left, top, left + width - Margin(), top + height - Margin()};
-    }
-    POINT CellCentre(int column, int row) const {
-        const RECT face = FaceRect(column, row);
-        return {(face.left + face.right + Margin()) / 2, (face.top + face.bottom + Margin()) / 2};
+        return GridOracle(settings.KeyboardType, settings.No3D, client.right, client.bottom);
     }
 
     TestSettings settings;

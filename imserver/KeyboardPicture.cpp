@@ -1,14 +1,10 @@
-#include "keyboard/KeyboardPicture.h"
+#include "imserver/KeyboardPicture.h"
 
 #include "foundation/Settings.h"
+#include "imserver/KeyPainter.h"
 #include "keyboard/BuildKeyboards.h"
-#include "keyboard/KeyPainter.h"
 
 KeyboardPicture NormalKeyboardPicture;
-
-KeyboardPicture::~KeyboardPicture() {
-    Release();
-}
 
 bool KeyboardPicture::Look::operator==(const Look& other) const {
     return Pictures == other.Pictures && Layout == other.Layout && ColorType == other.ColorType &&
@@ -29,14 +25,9 @@ KeyboardPicture::Look KeyboardPicture::CurrentLook(const RECT& client, int layou
 }
 
 void KeyboardPicture::Release() {
-    if (memory != nullptr) {
-        SelectObject(memory, originalBitmap);
-        DeleteDC(memory);
-    }
-    if (bitmap != nullptr)
-        DeleteObject(bitmap);
-    memory = nullptr;
-    bitmap = nullptr;
+    selection.reset();
+    memory.Reset();
+    bitmap.Reset();
     valid = false;
 }
 
@@ -44,13 +35,13 @@ void KeyboardPicture::Release() {
 void KeyboardPicture::Redraw(HDC target, const RECT& client, const Look& look) {
     if (!valid || look.Width != drawn.Width || look.Height != drawn.Height) {
         Release();
-        memory = CreateCompatibleDC(target);
-        bitmap = CreateCompatibleBitmap(target, look.Width, look.Height);
-        if (memory == nullptr || bitmap == nullptr) {
+        memory.Attach(CreateCompatibleDC(target));
+        bitmap.Attach(CreateCompatibleBitmap(target, look.Width, look.Height));
+        if (!memory || !bitmap) {
             Release();
             return;
         }
-        originalBitmap = SelectObject(memory, bitmap);
+        selection.emplace(memory, bitmap);
     }
     const RECT whole = {0, 0, look.Width, look.Height};
     FillRect(memory, &whole, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));

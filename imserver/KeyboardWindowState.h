@@ -1,5 +1,5 @@
 // The record each keyboard window keeps in its user data, shared by painting, key input and the
-// moving keyboard.
+// moving keyboard, and the page and layout that all keyboard windows show.
 #pragma once
 
 #include "platform/sip.h"
@@ -23,3 +23,13 @@ inline KeyboardWindowState* WindowStateOf(HWND window) {
 inline void BindWindowState(HWND window, KeyboardWindowState* state) {
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
 }
+
+// 0: primary page, 1: alternate page; shared by every keyboard window, never stored.
+extern int AlternatePage;
+
+// The layout index of the latest geometry; -1 until any geometry has been computed.
+extern int CurrentLayout;
+
+// Computes the geometry for the window's client rectangle (floating while the strip is held,
+// on the current page) and makes its layout the current one.
+int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state);

@@ -1,8 +1,8 @@
-#include "keyboard/MovingKeyboard.h"
+#include "imserver/MovingKeyboard.h"
 
 #include "foundation/Settings.h"
+#include "imserver/PanelStates.h"
 #include "keyboard/Geometry.h"
-#include "keyboard/KeyInput.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -11,9 +11,6 @@ namespace {
 
 // A strip touch that moves less than this in both directions is a tap, not a drag.
 constexpr int DragThreshold = 2;
-
-// The floating keyboard never rises above this screen row.
-constexpr int TopmostFloatingRow = 26;
 
 // Strip gestures read the point as signed 16-bit numbers: with the capture it may lie outside.
 POINT PointOf(LPARAM lParam) {
@@ -50,7 +47,7 @@ RECT FloatingRect(POINT drop, const POINT& grab) {
     int left = std::min<int>(drop.x - grab.x, screenWidth - metrics.PanelWidth);
     int top = std::min<int>(drop.y - grab.y, screenHeight - metrics.PanelHeight);
     left = std::max<int>(left, 0);
-    top = std::max(top, TopmostFloatingRow);
+    top = std::max(top, PlatformBarHeight);
     return {left, top, left + metrics.PanelWidth, top + metrics.PanelHeight};
 }
 
@@ -62,8 +59,8 @@ void Drop(HWND window, KeyboardWindowState& state, POINT point) {
         std::abs(state.grabScreenPoint.y - point.y) < DragThreshold)
         return;
     state.imInfo.rcSipRect = FloatingRect(point, state.grabPoint);
-    state.imInfo.fdwFlags = SIPF_ON;
-    GetSettings().SipState = SIPF_ON;
+    state.imInfo.fdwFlags = ShownFloating;
+    GetSettings().SipState = ShownFloating;
     Notify(state);
 }
 
@@ -72,8 +69,8 @@ bool Dock(KeyboardWindowState& state, POINT point) {
         return false;
     ReleaseCapture();
     state.dragging = 0;
-    state.imInfo.fdwFlags = SIPF_ON | SIPF_DOCKED;
-    GetSettings().SipState = SIPF_ON | SIPF_DOCKED;
+    state.imInfo.fdwFlags = ShownDocked;
+    GetSettings().SipState = ShownDocked;
     state.imInfo.rcSipRect = state.dockedRect;
     Notify(state);
     return true;

@@ -3,13 +3,16 @@
 // reloaded and the geometry recomputed at every paint; only the drawing is reused.
 #pragma once
 
+#include "foundation/OwnedHandle.h"
+
 #include <windows.h>
 #include <commctrl.h>
+
+#include <optional>
 
 class KeyboardPicture {
 public:
     KeyboardPicture() = default;
-    ~KeyboardPicture();
     KeyboardPicture(const KeyboardPicture&) = delete;
     KeyboardPicture& operator=(const KeyboardPicture&) = delete;
 
@@ -37,9 +40,10 @@ private:
     void Redraw(HDC target, const RECT& client, const Look& look);
     void Release();
 
-    HDC memory = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ originalBitmap = nullptr;
+    // Destroyed in reverse order: the bitmap leaves the memory DC before either is deleted.
+    OwnedBitmap bitmap;
+    OwnedMemoryDc memory;
+    std::optional<SelectedObject> selection;
     Look drawn = {};
     bool valid = false;
 };

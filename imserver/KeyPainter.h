@@ -1,4 +1,5 @@
-// Draws the keyboard window: the grey handle strip and the keys of the current layout.
+// Draws the keyboard: the grey handle strip and the keys of a layout, in the current settings'
+// colour scheme and look.
 #pragma once
 
 #include "keyboard/KeyDef.h"
@@ -13,6 +14,3 @@ void DrawKey(const KeyDef& key, HDC dc, RECT rect, HIMAGELIST images, bool press
 // The keyboard into any device context with the metrics of the last geometry: with no key
 // pressed (pressedKey 0) the strip and every key, otherwise only the pressed key.
 void DrawKeyboard(HDC dc, const RECT& client, int layout, int pressedKey);
-
-// The WM_PAINT handler: reloads the settings, recomputes the geometry and draws. Returns 0.
-LRESULT PaintKeyboard(HWND window);

@@ -1,12 +1,9 @@
-#include "keyboard/KeyInput.h"
+#include "imserver/KeyInput.h"
 
 #include "foundation/Settings.h"
+#include "imserver/MovingKeyboard.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/KeyLayouts.h"
-#include "keyboard/MovingKeyboard.h"
-
-int AlternatePage = 0;
-int CurrentLayout = -1;
 
 namespace {
 
@@ -102,14 +99,6 @@ void Lift(HWND window, KeyboardWindowState& state) {
 }
 
 } // namespace
-
-int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state) {
-    RECT client = {};
-    GetClientRect(window, &client);
-    CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom,
-                                    state.dragging, AlternatePage);
-    return CurrentLayout;
-}
 
 LRESULT HandleKeyMouse(HWND window, UINT message, LPARAM lParam) {
     KeyboardWindowState* state = WindowStateOf(window);

@@ -1,7 +1,7 @@
 // The handle strip at the keyboard's left edge: a drag floats the keyboard, a double tap docks it.
 #pragma once
 
-#include "keyboard/KeyboardWindowState.h"
+#include "imserver/KeyboardWindowState.h"
 
 // Offered every mouse message before the keys. True when the strip takes it; it then also
 // clears the key highlight.

@@ -1,0 +1,12 @@
+// The input panel's states as the input method writes them into SipState and IMINFO, and the
+// platform bar that a floating keyboard keeps clear of.
+#pragma once
+
+#include "platform/sip.h"
+
+constexpr DWORD ShownFloating = SIPF_ON;
+constexpr DWORD ShownDocked = SIPF_ON | SIPF_DOCKED;
+
+// Height of the platform's bar at the top of the screen: a floating keyboard never rises above
+// it, and the visible desktop loses as much at the bottom while the keyboard floats.
+constexpr int PlatformBarHeight = 26;
