@@ -1,13 +1,13 @@
 #include "KeyboardSession.h"
 
 #include "XMouse.h"
+#include "tests/support/Identity.h"
 
 #include <cstdio>
 
 namespace {
 
 constexpr wchar_t InstalledDll[] = L"C:\\windows\\Plinkerpad.dll";
-constexpr wchar_t PlinkerpadClassId[] = L"{9B1C7E42-5D3A-4F60-8E21-C47A0B93D615}";
 // The prefix's settings file as it was before the tests wrote theirs: other tests read it.
 constexpr wchar_t SavedSettingsFile[] = L"C:\\Plinkerpad.ini.e2e";
 bool settingsSaved = false;

@@ -1,6 +1,6 @@
 // The input panel with an input method that records what the panel asks of it.
-#include "platform/InputPanel.h"
-#include "platform/PanelPlacement.h"
+#include "platform/inputpanel/InputPanel.h"
+#include "platform/inputpanel/PanelPlacement.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The setup program as the user meets it: started beside a running input panel, clicked with
 // real X clicks, its changes seen in the keyboard and in what the input panel loads.
-#include "../e2e/Desktop.h"
+#include "tools/Desktop.h"
 #include "../e2e/KeyboardSession.h"
 #include "../e2e/XMouse.h"
 
