@@ -1,9 +1,8 @@
 #include "KeyboardSession.h"
 
 #include "XMouse.h"
+#include "tests/support/Files.h"
 #include "tests/support/Identity.h"
-
-#include <cstdio>
 
 namespace {
 
@@ -77,11 +76,7 @@ void KeyboardSession::TearDown() {
 }
 
 void KeyboardSession::WriteSettings(const SessionSettings& settings) {
-    FILE* file = _wfopen(SettingsFile, L"wb");
-    ASSERT_NE(file, nullptr);
-    std::fprintf(file, "[GeneralSettings]\r\nColorType=%d\r\n\r\n[Keyboard]\r\nKeyboardType=%d\r\n",
-                 settings.colorType, settings.keyboardType);
-    ASSERT_EQ(std::fclose(file), 0);
+    WriteSettingsFile({{"ColorType", settings.colorType}, {"KeyboardType", settings.keyboardType}});
 }
 
 void KeyboardSession::Tap(const KeyGrid& grid, int row, int column) {
