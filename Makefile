@@ -31,7 +31,7 @@ bench: configure
 	cmake --build $(BUILD) -j2 --target bench
 
 run: build
-	platform/run-keyboard.sh $(BUILD)
+	scripts/run-keyboard.sh $(BUILD)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

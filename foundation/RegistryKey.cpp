@@ -14,19 +14,14 @@ std::wstring RelativePath(const std::wstring& path) {
 
 RegistryKey::RegistryKey(HKEY root, const std::wstring& path, Opening opening) {
     const std::wstring relative = RelativePath(path);
+    HKEY opened = nullptr;
     LSTATUS status = opening == ReadOnly
-                         ? RegOpenKeyExW(root, relative.c_str(), 0, KEY_READ, &key)
+                         ? RegOpenKeyExW(root, relative.c_str(), 0, KEY_READ, &opened)
                          // Values can be set only through a handle opened for writing.
                          : RegCreateKeyExW(root, relative.c_str(), 0, nullptr, 0,
-                                           KEY_READ | KEY_WRITE, nullptr, &key, nullptr);
-    if (status != ERROR_SUCCESS) {
-        key = nullptr;
-    }
-}
-
-RegistryKey::~RegistryKey() {
-    if (key) {
-        RegCloseKey(key);
+                                           KEY_READ | KEY_WRITE, nullptr, &opened, nullptr);
+    if (status == ERROR_SUCCESS) {
+        key.Attach(opened);
     }
 }
 

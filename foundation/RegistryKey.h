@@ -1,7 +1,7 @@
 // RegistryKey: one open key of the platform registry, its string values and its subkeys.
 #pragma once
 
-#include <windows.h>
+#include "foundation/OwnedHandle.h"
 
 #include <string>
 
@@ -16,7 +16,10 @@ public:
     RegistryKey(HKEY root, const std::wstring& path, Opening opening = OpenOrCreate);
     RegistryKey(const RegistryKey&) = delete;
     RegistryKey& operator=(const RegistryKey&) = delete;
-    virtual ~RegistryKey();
+    virtual ~RegistryKey() = default;
+
+    // False when opening failed: reads give their defaults, writes fail.
+    explicit operator bool() const { return static_cast<bool>(key); }
 
     // The named value as text up to its first null character; the default when the key or the
     // value is missing or the value is larger than 8192 bytes.
@@ -30,6 +33,6 @@ public:
 private:
     bool SubkeyAt(std::wstring& name) const;
 
-    HKEY key = nullptr;
+    OwnedKey key;
     int position = 0;
 };

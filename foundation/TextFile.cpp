@@ -1,20 +1,13 @@
 #include "foundation/TextFile.h"
 
-#include <windows.h>
-
-#include <memory>
+#include "foundation/OwnedHandle.h"
 
 namespace {
 
-struct HandleCloser {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using FileHandle = std::unique_ptr<void, HandleCloser>;
-
-FileHandle OpenFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
+OwnedFile OpenFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
     HANDLE handle = CreateFileW(path.c_str(), access, share, nullptr, disposition,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
-    return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
+    return OwnedFile(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
 // The only file read is the settings file, a few hundred bytes long. The input method reads it
@@ -63,30 +56,30 @@ std::wstring FolderOf(const std::wstring& path) {
 }
 
 bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
-    FileHandle file = OpenFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
+    OwnedFile file = OpenFile(path, GENERIC_WRITE, 0, CREATE_ALWAYS);
     if (!file)
         return false;
     DWORD written = 0;
-    bool ok = bytes.empty() || (WriteFile(file.get(), bytes.data(),
-                                          static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                                written == bytes.size());
-    return ok && FlushFileBuffers(file.get());
+    bool ok = bytes.empty() ||
+              (WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+               written == bytes.size());
+    return ok && FlushFileBuffers(file);
 }
 
 } // namespace
 
 TextFileRead ReadTextFile(const std::wstring& path, std::wstring& text, TextEncoding& encoding) {
-    FileHandle file = OpenFile(
+    OwnedFile file = OpenFile(
         path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
     LARGE_INTEGER size;
-    if (!file || !GetFileSizeEx(file.get(), &size))
+    if (!file || !GetFileSizeEx(file, &size))
         return TextFileRead::Unreadable;
     if (size.QuadPart > MaxFileBytes)
         return TextFileRead::TooLarge;
     std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
     DWORD read = 0;
     if (!bytes.empty() &&
-        !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
+        !ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
         return TextFileRead::Unreadable;
     bytes.resize(read);
     text = Decode(bytes, encoding);

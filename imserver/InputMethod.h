@@ -1,7 +1,7 @@
 // The input method object that the soft input panel drives through IInputMethod.
 #pragma once
 
-#include "platform/sip.h"
+#include "platform/sip/sip.h"
 
 #include "foundation/OwnedHandle.h"
 

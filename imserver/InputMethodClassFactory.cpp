@@ -2,7 +2,7 @@
 
 #include "imserver/InputMethod.h"
 #include "imserver/ServerModule.h"
-#include "platform/sip.h"
+#include "platform/sip/sip.h"
 
 #include <new>
 

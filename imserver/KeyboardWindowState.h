@@ -2,7 +2,7 @@
 // moving keyboard, and the page and layout that all keyboard windows show.
 #pragma once
 
-#include "platform/sip.h"
+#include "platform/sip/sip.h"
 
 struct KeyboardWindowState {
     int pressedKey;        // 1 + slot of the key shown pressed; 0: none

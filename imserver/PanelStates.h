@@ -2,7 +2,7 @@
 // platform bar that a floating keyboard keeps clear of.
 #pragma once
 
-#include "platform/sip.h"
+#include "platform/sip/sip.h"
 
 constexpr DWORD ShownFloating = SIPF_ON;
 constexpr DWORD ShownDocked = SIPF_ON | SIPF_DOCKED;

@@ -1,36 +1,12 @@
 #include "imserver/Registration.h"
 
-#include "imserver/ServerModule.h"
+#include "foundation/ClassId.h"
+#include "foundation/RegistryKey.h"
 
 #include <iterator>
 #include <string>
 
 namespace {
-
-class RegKey {
-public:
-    RegKey() = default;
-    RegKey(const RegKey&) = delete;
-    RegKey& operator=(const RegKey&) = delete;
-    ~RegKey() {
-        if (handle != nullptr)
-            RegCloseKey(handle);
-    }
-    // Access 0 yields a handle that cannot set values on Wine: ask for read and write.
-    bool Create(HKEY parent, const std::wstring& path) {
-        return RegCreateKeyExW(parent, path.c_str(), 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                               &handle, nullptr) == ERROR_SUCCESS;
-    }
-    HKEY Get() const { return handle; }
-
-private:
-    HKEY handle = nullptr;
-};
-
-void SetDefaultValue(HKEY key, const wchar_t* value) {
-    const DWORD bytes = static_cast<DWORD>((wcslen(value) + 1) * sizeof(wchar_t));
-    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value), bytes);
-}
 
 std::wstring EntryPath(const RegistryEntry& entry) {
     std::wstring path = ClassKeyPath();
@@ -50,19 +26,16 @@ const RegistryEntry ServerRegistryEntries[4] = {
 };
 
 std::wstring ClassKeyPath() {
-    return std::wstring(L"CLSID\\") + ClassIdText;
+    return L"CLSID\\" + ClassIdText(CLSID_Plinkerpad);
 }
 
 // Only the class key is checked: once it exists, registration succeeds.
 HRESULT RegisterServer() {
-    RegKey classKey;
-    if (!classKey.Create(HKEY_CLASSES_ROOT, ClassKeyPath()))
+    RegistryKey classKey(HKEY_CLASSES_ROOT, ClassKeyPath());
+    if (!classKey)
         return E_FAIL;
-    for (const RegistryEntry& entry : ServerRegistryEntries) {
-        RegKey key;
-        if (key.Create(HKEY_CLASSES_ROOT, EntryPath(entry)))
-            SetDefaultValue(key.Get(), entry.Value);
-    }
+    for (const RegistryEntry& entry : ServerRegistryEntries)
+        RegistryKey(HKEY_CLASSES_ROOT, EntryPath(entry)).WriteString(L"", entry.Value);
     return S_OK;
 }
 

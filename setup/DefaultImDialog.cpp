@@ -1,6 +1,7 @@
 #include "setup/DefaultImDialog.h"
 
 #include "foundation/RegistryKey.h"
+#include "foundation/SipRegistry.h"
 #include "setup/ItemType.h"
 #include "setup/PlaceRect.h"
 #include "setup/TDialog.h"
@@ -11,9 +12,6 @@ int ImComboId = 0;
 int ImChoice = -1;
 
 namespace {
-
-const wchar_t SipKeyPath[] = L"\\ControlPanel\\Sip";
-const wchar_t DefaultImValue[] = L"DefaultIM";
 
 constexpr DWORD Heading = 0x5000000C;
 constexpr DWORD WrappedText = 0x50000000;

@@ -1,5 +1,6 @@
 #include "setup/SetupDialog.h"
 
+#include "foundation/OwnedHandle.h"
 #include "foundation/Settings.h"
 #include "resources/SetupResources.h"
 #include "setup/Bands.h"
@@ -15,21 +16,6 @@ namespace {
 constexpr int LayoutHeight = 268;
 constexpr int RowHeight = 38;
 constexpr int Gap = 5;
-
-// BeginPaint and EndPaint around one paint request.
-class PaintBracket {
-public:
-    explicit PaintBracket(HWND window) : window(window), dc(BeginPaint(window, &paint)) {}
-    PaintBracket(const PaintBracket&) = delete;
-    PaintBracket& operator=(const PaintBracket&) = delete;
-    ~PaintBracket() { EndPaint(window, &paint); }
-    HDC DC() const { return dc; }
-
-private:
-    HWND window;
-    PAINTSTRUCT paint;
-    HDC dc;
-};
 
 // The band above the row below it, 5 pixels narrower on each side.
 RECT RowAbove(RECT row) {

@@ -21,6 +21,40 @@ constexpr int SmallScreenHeight = 240;
 
 static_assert(sizeof(DLGTEMPLATE) == 18, "the template header is copied verbatim");
 
+// Writes the template field by field, or with no destination only counts its size. Every field
+// is a whole number of WORDs, so each one stays WORD-aligned without padding.
+class TemplateWriter {
+public:
+    explicit TemplateWriter(BYTE* destination = nullptr) : cursor(destination) {}
+
+    void Write(const void* data, size_t size) {
+        if (cursor) {
+            memcpy(cursor, data, size);
+            cursor += size;
+        }
+        written += size;
+    }
+    void WriteWord(WORD value) { Write(&value, sizeof value); }
+    // The text with its terminating null.
+    void WriteString(const wchar_t* text) { Write(text, (wcslen(text) + 1) * sizeof(wchar_t)); }
+    size_t Size() const { return written; }
+
+private:
+    BYTE* cursor;
+    size_t written = 0;
+};
+
+// The header, then no menu, the platform's dialog class, the title, and the font (DS_SETFONT).
+void WriteTemplate(TemplateWriter& writer, const DLGTEMPLATE& header, const std::wstring& title,
+                   WORD pointSize, const wchar_t* faceName) {
+    writer.Write(&header, sizeof header);
+    writer.WriteWord(0); // menu
+    writer.WriteWord(0); // class
+    writer.WriteString(title.c_str());
+    writer.WriteWord(pointSize);
+    writer.WriteString(faceName);
+}
+
 LOGFONTW DefaultLogFont() {
     LOGFONTW logFont = {};
     logFont.lfHeight = 12;
@@ -157,24 +191,20 @@ LOGFONTW TDialog::TemplateFont() const {
     return DefaultLogFont();
 }
 
-LocalBlock TDialog::BuildTemplate() {
+OwnedLocal TDialog::BuildTemplate() {
     LOGFONTW logFont = TemplateFont();
     if (pointSize == 0) {
         pointSize = LOWORD(logFont.lfHeight);
     }
-    const size_t titleBytes = 2 * (title.size() + 1);
-    const size_t faceBytes = 2 * (wcslen(logFont.lfFaceName) + 1);
-    // Header 18, menu 2, class 2, title, point size 2, face name.
-    LocalBlock block(LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, 24 + titleBytes + faceBytes));
+    TemplateWriter measure;
+    WriteTemplate(measure, header, title, pointSize, logFont.lfFaceName);
+    OwnedLocal block(LocalAlloc(LMEM_MOVEABLE | LMEM_ZEROINIT, measure.Size()));
     if (!block) {
         return block;
     }
-    BYTE* bytes = static_cast<BYTE*>(LocalLock(block.get()));
-    memcpy(bytes, &header, sizeof header);
-    memcpy(bytes + 22, title.c_str(), titleBytes);
-    memcpy(bytes + 22 + titleBytes, &pointSize, sizeof pointSize);
-    memcpy(bytes + 24 + titleBytes, logFont.lfFaceName, faceBytes);
-    LocalUnlock(block.get());
+    TemplateWriter writer(static_cast<BYTE*>(LocalLock(block)));
+    WriteTemplate(writer, header, title, pointSize, logFont.lfFaceName);
+    LocalUnlock(block);
     return block;
 }
 
@@ -182,14 +212,14 @@ INT_PTR TDialog::DoModal() {
     if (showButtons) {
         AddDefaultButtons();
     }
-    LocalBlock block = BuildTemplate();
+    OwnedLocal block = BuildTemplate();
     if (!block) {
         AfxMessageBox(L"TDialog::DoModal() : LocalAllock Failed");
         return -1;
     }
-    InitModalIndirect(static_cast<LPCDLGTEMPLATE>(LocalLock(block.get())), m_pParentWnd);
+    InitModalIndirect(static_cast<LPCDLGTEMPLATE>(LocalLock(block)), m_pParentWnd);
     INT_PTR result = CDialog::DoModal();
-    LocalUnlock(block.get());
+    LocalUnlock(block);
     // The main window repaints what the dialog covered.
     if (CWnd* main = AfxGetMainWnd(); main && main->m_hWnd) {
         main->Invalidate(TRUE);

@@ -2,9 +2,9 @@
 // default buttons, data exchange and hooks through which callers take part without deriving.
 #pragma once
 
+#include "foundation/OwnedHandle.h"
 #include "platform/mfc/afxwin.h"
 #include "setup/DlgItem.h"
-#include "setup/LocalBlock.h"
 
 #include <memory>
 #include <string>
@@ -61,7 +61,7 @@ public:
 
     // The in-memory DLGTEMPLATE, without control entries, as DoModal runs it; empty when the
     // local heap has no block. Sets the point size from the template font when it is 0.
-    LocalBlock BuildTemplate();
+    OwnedLocal BuildTemplate();
 
 protected:
     BOOL OnInitDialog() override;

@@ -1,13 +1,12 @@
 #include "KeyboardSession.h"
 
 #include "XMouse.h"
-
-#include <cstdio>
+#include "tests/support/Files.h"
+#include "tests/support/Identity.h"
 
 namespace {
 
 constexpr wchar_t InstalledDll[] = L"C:\\windows\\Plinkerpad.dll";
-constexpr wchar_t PlinkerpadClassId[] = L"{9B1C7E42-5D3A-4F60-8E21-C47A0B93D615}";
 // The prefix's settings file as it was before the tests wrote theirs: other tests read it.
 constexpr wchar_t SavedSettingsFile[] = L"C:\\Plinkerpad.ini.e2e";
 bool settingsSaved = false;
@@ -77,11 +76,7 @@ void KeyboardSession::TearDown() {
 }
 
 void KeyboardSession::WriteSettings(const SessionSettings& settings) {
-    FILE* file = _wfopen(SettingsFile, L"wb");
-    ASSERT_NE(file, nullptr);
-    std::fprintf(file, "[GeneralSettings]\r\nColorType=%d\r\n\r\n[Keyboard]\r\nKeyboardType=%d\r\n",
-                 settings.colorType, settings.keyboardType);
-    ASSERT_EQ(std::fclose(file), 0);
+    WriteSettingsFile({{"ColorType", settings.colorType}, {"KeyboardType", settings.keyboardType}});
 }
 
 void KeyboardSession::Tap(const KeyGrid& grid, int row, int column) {

@@ -2,7 +2,7 @@
 // focus, the input panel docked below it, and the settings file written by the test.
 #pragma once
 
-#include "Desktop.h"
+#include "tools/Desktop.h"
 
 #include <gtest/gtest.h>
 

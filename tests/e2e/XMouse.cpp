@@ -1,6 +1,6 @@
 #include "XMouse.h"
 
-#include "Desktop.h"
+#include "tools/Desktop.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // writes over a file too large to be read.
 #include "foundation/Settings.h"
 
-#include "TempFolder.h"
+#include "tests/support/Files.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "foundation/IniFile.h"
 
-#include "TempFolder.h"
+#include "tests/support/Files.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +19,6 @@ protected:
     TempFolder folder;
     std::wstring path = folder.Path(L"test.ini");
 };
-
-} // namespace
 
 TEST_F(IniFileTest, FirstOfDuplicateKeysIsReadAndReplaced) {
     IniFile ini(FileWith("[A]\nx=1\nX=2\n"));
@@ -57,8 +55,10 @@ TEST_F(IniFileTest, CommentsBlankLinesAndLinesBeforeTheFirstHeaderAreDropped) {
     EXPECT_EQ("[S]\r\nk=1\r\n\r\n", Saved());
 }
 
-TEST_F(IniFileTest, EmptyValueReadsAsEmptyTextButAsTheDefaultNumber) {
-    IniFile ini(FileWith("[S]\nk=\nn=2x\nm=-1\nb= 4\nz=abc\nbig=99999999999\n"));
+TEST_F(IniFileTest, EmptyValueReadsAsEmptyTextButAsTheDefaultNumberAndNothingIsTrimmed) {
+    IniFile ini(FileWith("[S]\nk=\nn=2x\nm=-1\nb= 4\nz=abc\nbig=99999999999\nt = 3\n"));
+    EXPECT_EQ(L"none", ini.ReadText(L"S", L"t", L"none"));
+    EXPECT_EQ(L" 3", ini.ReadText(L"S", L"t ", L"none"));
     EXPECT_EQ(L"", ini.ReadText(L"S", L"k", L"default"));
     EXPECT_EQ(5, ini.ReadInt(L"S", L"k", 5));
     EXPECT_EQ(2, ini.ReadInt(L"S", L"n", 5));
@@ -68,12 +68,6 @@ TEST_F(IniFileTest, EmptyValueReadsAsEmptyTextButAsTheDefaultNumber) {
     EXPECT_EQ(2147483647, ini.ReadInt(L"S", L"big", 5));
     EXPECT_EQ(5, ini.ReadInt(L"S", L"absent", 5));
     EXPECT_EQ(5, ini.ReadInt(L"T", L"k", 5));
-}
-
-TEST_F(IniFileTest, NothingIsTrimmed) {
-    IniFile ini(FileWith("[S]\nk = 3\n"));
-    EXPECT_EQ(L"none", ini.ReadText(L"S", L"k", L"none"));
-    EXPECT_EQ(L" 3", ini.ReadText(L"S", L"k ", L"none"));
 }
 
 TEST_F(IniFileTest, WritingAnEmptyValueRemovesTheLineButAddsTheSection) {
@@ -121,3 +115,5 @@ TEST_F(IniFileTest, AReadOnlyFileStillLoads) {
     SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ("[S]\nk=4\n", Saved());
 }
+
+} // namespace

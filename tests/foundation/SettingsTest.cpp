@@ -1,17 +1,13 @@
 #include "foundation/Settings.h"
 
-#include "TempFolder.h"
+#include "tests/support/Files.h"
+#include "tests/support/Identity.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 namespace {
-
-const char FirstSave[] = "[Internal]\r\nPosX=50\r\nPosY=50\r\n\r\n"
-                         "[GeneralSettings]\r\nDlgBtnBottom=0\r\nShowDlgBtn=1\r\nColorType=1\r\n"
-                         "No3D=1\r\n\r\n"
-                         "[Keyboard]\r\nFloatingSizeType=0\r\nKeyboardType=0\r\n\r\n";
 
 // Each test starts without a settings file and with a record full of other values.
 class SettingsTest : public ::testing::Test {
@@ -32,7 +28,7 @@ protected:
 } // namespace
 
 TEST_F(SettingsTest, TheFileLiesInTheRootOfTheSystemDrive) {
-    EXPECT_EQ(L"C:\\Plinkerpad.ini", SettingsFilePath());
+    EXPECT_EQ(SettingsFile, SettingsFilePath());
     EXPECT_EQ(&GetSettings(), &GetSettings());
     EXPECT_EQ(L"V 1.12", GetVersionText());
 }
@@ -48,15 +44,10 @@ TEST_F(SettingsTest, NoFileLoadsTheDefaultsAndTheFirstSaveWritesThemAll) {
     EXPECT_EQ(1, s.No3D);
     EXPECT_EQ(0, s.FloatingSizeType);
     EXPECT_EQ(0, s.KeyboardType);
+    EXPECT_EQ(-9, s.SipState); // not stored
+    EXPECT_EQ(-9, s.Metrics.PanelWidth);
     ASSERT_TRUE(SaveSettings());
-    EXPECT_EQ(FirstSave, ReadBytes(SettingsFilePath()));
-}
-
-TEST_F(SettingsTest, LoadingLeavesTheUnstoredFieldsAlone) {
-    LoadSettings();
-    EXPECT_EQ(-9, GetSettings().SipState);
-    EXPECT_EQ(-9, GetSettings().Metrics.PanelWidth);
-    EXPECT_EQ(-9, GetSettings().Metrics.KeyMargin);
+    EXPECT_EQ(SettingsText({}), ReadSettingsFile());
 }
 
 TEST_F(SettingsTest, SectionsAndKeysMatchIgnoringCase) {
@@ -66,29 +57,13 @@ TEST_F(SettingsTest, SectionsAndKeysMatchIgnoringCase) {
 }
 
 TEST_F(SettingsTest, ValuesConvertLikeTextToInteger) {
-    EXPECT_EQ(0, Loaded("[Keyboard]\nKeyboardType = 3\n").KeyboardType);
-    EXPECT_EQ(0, Loaded("[Keyboard]\nKeyboardType=\n").KeyboardType);
-    EXPECT_EQ(2, Loaded("[Keyboard]\nKeyboardType=2x\n").KeyboardType);
-    EXPECT_EQ(-1, Loaded("[Keyboard]\nKeyboardType=-1\n").KeyboardType);
-    EXPECT_EQ(0, Loaded("[Keyboard]\n;KeyboardType=3\n").KeyboardType);
-}
-
-TEST_F(SettingsTest, AnUnterminatedLastLineLoads) {
-    EXPECT_EQ(3, Loaded("[Keyboard]\r\nKeyboardType=3").KeyboardType);
-    ASSERT_TRUE(SaveSettings());
-    LoadSettings();
-    EXPECT_EQ(3, GetSettings().KeyboardType);
-}
-
-TEST_F(SettingsTest, EveryLineEndLoadsTheSame) {
-    for (const char* end : {"\n", "\r", "\r\n"}) {
-        std::string file = std::string("[GeneralSettings]") + end + "ColorType=2" + end + "No3D=0" +
-                           end + "[Keyboard]" + end + "KeyboardType=4" + end;
-        const Settings& s = Loaded(file);
-        EXPECT_EQ(2, s.ColorType) << "line end " << int(end[0]);
-        EXPECT_EQ(0, s.No3D) << "line end " << int(end[0]);
-        EXPECT_EQ(4, s.KeyboardType) << "line end " << int(end[0]);
-    }
+    for (const auto& [file, type] : {std::pair{"[Keyboard]\nKeyboardType = 3\n", 0},
+                                     {"[Keyboard]\nKeyboardType=\n", 0},
+                                     {"[Keyboard]\nKeyboardType=2x\n", 2},
+                                     {"[Keyboard]\nKeyboardType=-1\n", -1},
+                                     {"[Keyboard]\n;KeyboardType=3\n", 0},
+                                     {"[Keyboard]\r\nKeyboardType=3", 3}}) // no line end
+        EXPECT_EQ(type, Loaded(file).KeyboardType) << file;
 }
 
 TEST_F(SettingsTest, OutOfRangeValuesAreKeptAndWrittenBack) {
@@ -108,7 +83,7 @@ TEST_F(SettingsTest, SavingKeepsUnknownSectionsAndDropsComments) {
               "[Internal]\r\nPosX=50\r\nPosY=50\r\n\r\n"
               "[GeneralSettings]\r\nDlgBtnBottom=0\r\nShowDlgBtn=1\r\nColorType=1\r\nNo3D=1\r\n"
               "\r\n",
-              ReadBytes(SettingsFilePath()));
+              ReadSettingsFile());
 }
 
 TEST_F(SettingsTest, AReadOnlyFileLoadsAndAFailedSaveLeavesIt) {
@@ -122,5 +97,5 @@ TEST_F(SettingsTest, AReadOnlyFileLoadsAndAFailedSaveLeavesIt) {
     GetSettings().KeyboardType = 1;
     EXPECT_FALSE(SaveSettings());
     CloseHandle(held);
-    EXPECT_EQ(file, ReadBytes(SettingsFilePath()));
+    EXPECT_EQ(file, ReadSettingsFile());
 }

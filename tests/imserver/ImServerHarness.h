@@ -2,7 +2,7 @@
 // selects it into a real panel window and records what it sends back.
 #pragma once
 
-#include "platform/sip.h"
+#include "platform/sip/sip.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,6 @@
-#include "platform/ImRegistry.h"
+#include "platform/inputpanel/ImRegistry.h"
+
+#include "tests/support/Identity.h"
 
 #include <gtest/gtest.h>
 
@@ -13,9 +15,9 @@ protected:
     void TearDown() override { SetDefaultIm(saved_.empty() ? nullptr : saved_.c_str()); }
     static void SetDefaultIm(const wchar_t* id) {
         if (id == nullptr)
-            RegDeleteKeyValueW(HKEY_CURRENT_USER, L"ControlPanel\\Sip", DefaultImValue);
+            RegDeleteKeyValueW(HKEY_CURRENT_USER, SipKey, DefaultImName);
         else
-            RegSetKeyValueW(HKEY_CURRENT_USER, L"ControlPanel\\Sip", DefaultImValue, REG_SZ, id,
+            RegSetKeyValueW(HKEY_CURRENT_USER, SipKey, DefaultImName, REG_SZ, id,
                             static_cast<DWORD>((wcslen(id) + 1) * sizeof(wchar_t)));
     }
 

@@ -1,4 +1,4 @@
-#include "platform/KeyEvents.h"
+#include "platform/inputpanel/KeyEvents.h"
 
 #include <gtest/gtest.h>
 

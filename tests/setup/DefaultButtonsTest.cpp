@@ -63,9 +63,9 @@ TEST(DefaultButtons, StandWhereTheScreenHeightPutsThem) {
         const RECT narrow = {7, c.contentBottom - 7, 40, c.contentBottom};
         dialog.AddItem(L"STATIC", L"content", WS_CHILD | WS_VISIBLE, 0, &narrow, nullptr, 0);
         ExpectButtons([&] { return dialog.DoModal(); }, L"Buttons", c.okText, c.ok, c.cancel);
-        LocalBlock block = dialog.BuildTemplate();
-        EXPECT_EQ(static_cast<const short*>(LocalLock(block.get()))[7], Width); // cx
-        LocalUnlock(block.get());
+        OwnedLocal block = dialog.BuildTemplate();
+        EXPECT_EQ(static_cast<const short*>(LocalLock(block))[7], Width); // cx
+        LocalUnlock(block);
     }
 }
 

@@ -6,8 +6,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
-#include <map>
 #include <string>
 
 namespace {
@@ -26,26 +24,6 @@ TEST(HelpText, BlocksListsEntitiesAndAnchors) {
     EXPECT_EQ(HtmlToText(html, L"Missing").anchorAt, 0u);
     const HelpText named = HtmlToText(L"<p>a</p><a name=\"N\"></a><p>b</p>", L"N");
     EXPECT_EQ(named.text.substr(named.anchorAt), L"b\r\n");
-}
-
-TEST(HelpText, TheDocumentHasItsSections) {
-    FILE* file = _wfopen(HELP_DOCUMENT, L"rb");
-    ASSERT_NE(file, nullptr);
-    std::string bytes(64 * 1024, '\0');
-    bytes.resize(fread(&bytes[0], 1, bytes.size(), file));
-    fclose(file);
-    const std::wstring html(bytes.begin(), bytes.end()); // the document is ASCII
-    for (const auto& [anchor, heading] : std::map<std::wstring, std::wstring>{
-             {L"Main_Contents", L"Plinkerpad\r\n"},
-             {L"Keyboards", L"The keyboards\r\n"},
-             {L"Page_Toggle", L"The page toggle\r\n"},
-             {L"Floating", L"Floating and docking\r\n"},
-             {L"Settings", L"The settings\r\n"},
-             {L"Boot_IM", L"The default input method\r\n"},
-         }) {
-        const HelpText help = HtmlToText(html, anchor);
-        EXPECT_EQ(help.text.substr(help.anchorAt, heading.size()), heading) << anchor;
-    }
 }
 
 // The first line that the viewer shows once it is up; then closes it.

@@ -1,53 +1,23 @@
 // The main window run as the application's main window, and the settings pages it opens, driven
-// by real messages with the settings file compared; the program's icon and version texts.
+// by real messages with the settings file compared.
 #include "foundation/Settings.h"
 #include "resources/SetupResources.h"
 #include "setup/SettingsPages.h"
 #include "setup/SetupDialog.h"
 #include "tests/setup/DialogDriver.h"
+#include "tests/support/Files.h"
+#include "tests/support/Identity.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
-#include <iterator>
-#include <map>
-#include <sstream>
 #include <vector>
 
 namespace {
 
-const char SettingsPath[] = "C:\\Plinkerpad.ini";
-using Values = std::map<std::string, int>; // stored values that differ from the defaults
-
-// The file a save writes, each key with its default value; lines end in CR LF (text mode).
-const char DefaultFile[] = "[Internal]\nPosX=50\nPosY=50\n\n[GeneralSettings]\nDlgBtnBottom=0\n"
-                           "ShowDlgBtn=1\nColorType=1\nNo3D=1\n\n[Keyboard]\nFloatingSizeType=0\n"
-                           "KeyboardType=0\n\n";
-
-std::string FileText(const Values& values) {
-    std::istringstream lines(DefaultFile);
-    std::string text;
-    for (std::string line; std::getline(lines, line);) {
-        const auto value = values.find(line.substr(0, line.find('=')));
-        text += (value == values.end() ? line : value->first + "=" + std::to_string(value->second));
-        text += "\r\n";
-    }
-    return text;
-}
-
-void WriteSettingsFile(const std::string& text) {
-    std::ofstream(SettingsPath, std::ios::binary) << text;
-}
-
-std::string ReadSettingsFile() {
-    std::ifstream file(SettingsPath, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), {}};
-}
-
 class Pages : public ::testing::Test {
 protected:
-    void SetUp() override { DeleteFileA(SettingsPath); }
-    void TearDown() override { DeleteFileA(SettingsPath); }
+    void SetUp() override { DeleteFileW(SettingsFile); }
+    void TearDown() override { DeleteFileW(SettingsFile); }
 
     // Opens a page, reads the named controls into shown (1 checked, 0 not, - absent), clicks
     // the others and ends the page by finish: a button, "close" (the close box), "Enter" or
@@ -74,7 +44,9 @@ protected:
         return show();
     }
 
-    void ExpectStored(const Values& values) { EXPECT_EQ(ReadSettingsFile(), FileText(values)); }
+    void ExpectStored(const SettingValues& values) {
+        EXPECT_EQ(ReadSettingsFile(), SettingsText(values));
+    }
 
     DialogDriver driver;
     std::wstring shown;
@@ -84,7 +56,7 @@ const std::wstring No3D = L"No 3D (maximize speed)", ShowButtons = L"Show Dialog
                    AtBottom = L"Dialog buttons at screen bottom";
 
 TEST_F(Pages, ShowTheFileAndOkSavesExactlyTheChoice) {
-    WriteSettingsFile(FileText({{"ColorType", 2}, {"No3D", 0}, {"KeyboardType", 3}}));
+    WriteSettingsFile({{"ColorType", 2}, {"No3D", 0}, {"KeyboardType", 3}});
     EXPECT_EQ(Run(ShowGeneralPage, L"General", {L"Colored", L"Gray", No3D, ShowButtons},
                   {L"Gray", No3D, AtBottom}, L"OK"),
               IDOK);
@@ -95,7 +67,7 @@ TEST_F(Pages, ShowTheFileAndOkSavesExactlyTheChoice) {
 TEST_F(Pages, CancelAndTheCloseBoxRestoreTheFileValues) {
     // Not as a save writes it: any write would show.
     const std::string file = "[Keyboard]\r\nFloatingSizeType=1\r\n";
-    WriteSettingsFile(file);
+    WriteBytes(SettingsFile, file);
     EXPECT_EQ(Run(ShowFingerPage, L"Finger", {L"Medium"}, {L"Large"}, L"Cancel"), IDCANCEL);
     EXPECT_EQ(shown, L"1");
     EXPECT_EQ(GetSettings().FloatingSizeType, 1);
@@ -105,7 +77,7 @@ TEST_F(Pages, CancelAndTheCloseBoxRestoreTheFileValues) {
 }
 
 TEST_F(Pages, UnofferedKeyboardShowsNoChoiceAndStoresMinusOne) {
-    WriteSettingsFile(FileText({{"KeyboardType", 7}}));
+    WriteSettingsFile({{"KeyboardType", 7}});
     EXPECT_EQ(Run(ShowFingerPage, L"Finger",
                   {L"Numeric", L"Extended", L"Numeric + hex", L"Extended + hex", L"Big numeric"},
                   {}, L"OK"),
@@ -115,7 +87,7 @@ TEST_F(Pages, UnofferedKeyboardShowsNoChoiceAndStoresMinusOne) {
 }
 
 TEST_F(Pages, WithoutButtonsEnterAcceptsAndEscapeCancels) {
-    WriteSettingsFile(FileText({{"ShowDlgBtn", 0}}));
+    WriteSettingsFile({{"ShowDlgBtn", 0}});
     EXPECT_EQ(Run(ShowFingerPage, L"Finger", {L"OK", L"Cancel"}, {L"Medium"}, L"Enter"), IDOK);
     EXPECT_EQ(shown, L"--");
     EXPECT_EQ(Run(ShowGeneralPage, L"General", {}, {L"Colored"}, L"Escape"), IDCANCEL);
@@ -137,7 +109,7 @@ TEST_F(Pages, ButtonRowsUnderTheContentOrAt98FromTheNextPageOn) {
     };
     for (const auto& c : cases) {
         if (c.freshFile) {
-            WriteSettingsFile(FileText({}));
+            WriteSettingsFile({});
         }
         driver.When(c.title, [&](HWND page) {
             EXPECT_EQ(ControlRect(FindControl(page, L"OK")),
@@ -153,10 +125,10 @@ TEST_F(Pages, ButtonRowsUnderTheContentOrAt98FromTheNextPageOn) {
 }
 
 TEST_F(Pages, AFailedSaveIsToldAndLeavesTheFileAsItWas) {
-    WriteSettingsFile(FileText({{"ColorType", 0}}));
+    WriteSettingsFile({{"ColorType", 0}});
     // Held open without write sharing, the file cannot be rewritten (read-only attributes do not
     // stop processes running as root).
-    HANDLE held = CreateFileA(SettingsPath, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    HANDLE held = CreateFileW(SettingsFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     std::wstring told;
@@ -176,7 +148,7 @@ TEST_F(Pages, AFailedSaveIsToldAndLeavesTheFileAsItWas) {
 
 TEST_F(Pages, AFileTooLargeToReadIsToldShowsTheDefaultsAndIsNotSavedOver) {
     const std::string file = "[Keyboard]\r\nKeyboardType=3\r\n;" + std::string(1 << 20, 'x');
-    WriteSettingsFile(file);
+    WriteBytes(SettingsFile, file);
     std::vector<std::wstring> told; // each box's OK button and text
     for (int i = 0; i < 2; ++i) {
         driver.When(MessageBoxTitle(), [&](HWND box) {
@@ -258,37 +230,7 @@ TEST_F(MainWindow, PagesOpenOverItAndSaveTheirChoice) {
     EXPECT_EQ(driver.Waiting(), 0u);
     EXPECT_EQ(generalOwner, mainWindow);
     EXPECT_EQ(ReadSettingsFile(),
-              FileText({{"ColorType", 2}, {"KeyboardType", 4}, {"FloatingSizeType", 2}}));
-}
-
-// The program's own resources, as linked into this test program.
-TEST(Resources, IconHasItsThreeImagesAndTheVersionItsTexts) {
-    HMODULE module = GetModuleHandleW(nullptr);
-    HRSRC group = FindResourceW(module, MAKEINTRESOURCEW(IDI_SETUP), MAKEINTRESOURCEW(14));
-    ASSERT_NE(group, nullptr);
-    // GRPICONDIR: reserved, type, count, then 14-byte entries of width, height, colours, ...
-    const BYTE* icons = static_cast<const BYTE*>(LockResource(LoadResource(module, group)));
-    ASSERT_EQ(icons[4], 3);
-    const std::vector<int> images = {icons[6],  icons[7],  icons[8],  icons[20], icons[21],
-                                     icons[22], icons[34], icons[35], icons[36]};
-    EXPECT_EQ(images, std::vector<int>({32, 32, 16, 16, 16, 16, 32, 32, 0})); // 0: 256 colours
-
-    HRSRC version = FindResourceW(module, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(16));
-    ASSERT_NE(version, nullptr);
-    // VerQueryValue wants a writable copy of the block.
-    const BYTE* block = static_cast<const BYTE*>(LockResource(LoadResource(module, version)));
-    std::vector<BYTE> copy(block, block + SizeofResource(module, version));
-    std::wstring texts;
-    for (const wchar_t* name : {L"FileVersion", L"ProductVersion", L"FileDescription",
-                                L"ProductName", L"InternalName", L"OriginalFilename"}) {
-        wchar_t* value = nullptr;
-        UINT length = 0;
-        const std::wstring path = L"\\StringFileInfo\\040904B0\\" + std::wstring(name);
-        VerQueryValueW(copy.data(), path.c_str(), reinterpret_cast<void**>(&value), &length);
-        texts += (value ? value : L"(none)") + std::wstring(L"|");
-    }
-    EXPECT_EQ(texts, L"1, 0, 0, 1|1, 0, 0, 1|PlinkerpadSetup WCE MFC Application|"
-                     L"PlinkerpadSetup Application|PlinkerpadSetup|PlinkerpadSetup.EXE|");
+              SettingsText({{"ColorType", 2}, {"KeyboardType", 4}, {"FloatingSizeType", 2}}));
 }
 
 } // namespace

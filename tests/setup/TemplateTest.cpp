@@ -9,10 +9,10 @@
 namespace {
 
 std::vector<BYTE> TemplateBytes(TDialog& dialog) {
-    LocalBlock block = dialog.BuildTemplate();
-    const BYTE* bytes = static_cast<const BYTE*>(LocalLock(block.get()));
-    std::vector<BYTE> copy(bytes, bytes + LocalSize(block.get()));
-    LocalUnlock(block.get());
+    OwnedLocal block = dialog.BuildTemplate();
+    const BYTE* bytes = static_cast<const BYTE*>(LocalLock(block));
+    std::vector<BYTE> copy(bytes, bytes + LocalSize(block));
+    LocalUnlock(block);
     return copy;
 }
 

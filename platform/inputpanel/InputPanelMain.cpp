@@ -1,7 +1,7 @@
 // InputPanel.exe [class ID]: the soft input panel with one input method, until its menu's Quit.
 
-#include "platform/ImRegistry.h"
-#include "platform/InputPanel.h"
+#include "platform/inputpanel/ImRegistry.h"
+#include "platform/inputpanel/InputPanel.h"
 
 #include <shellapi.h>
 

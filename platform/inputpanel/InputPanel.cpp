@@ -1,6 +1,7 @@
-#include "platform/InputPanel.h"
+#include "platform/inputpanel/InputPanel.h"
 
-#include "platform/PanelPlacement.h"
+#include "foundation/OwnedHandle.h"
+#include "platform/inputpanel/PanelPlacement.h"
 
 namespace {
 
@@ -26,21 +27,6 @@ bool RegisterPanelClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.lpszClassName = PanelClassName;
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
-
-class PopupMenu {
-public:
-    PopupMenu() : menu_(CreatePopupMenu()) {}
-    ~PopupMenu() {
-        if (menu_ != nullptr)
-            DestroyMenu(menu_);
-    }
-    PopupMenu(const PopupMenu&) = delete;
-    PopupMenu& operator=(const PopupMenu&) = delete;
-    HMENU Get() const { return menu_; }
-
-private:
-    HMENU menu_;
-};
 
 } // namespace
 
@@ -165,14 +151,13 @@ void InputPanel::ReportSipInfo() {
 }
 
 void InputPanel::ShowOptionsMenu(POINT at) {
-    PopupMenu menu;
-    if (menu.Get() == nullptr)
+    OwnedMenu menu(CreatePopupMenu());
+    if (!menu)
         return;
-    AppendMenuW(menu.Get(), MF_STRING, OptionsCommand, L"Options...");
-    AppendMenuW(menu.Get(), MF_STRING, QuitCommand, L"Quit");
-    const UINT command =
-        static_cast<UINT>(TrackPopupMenu(menu.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
-                                         at.x, at.y, 0, window_, nullptr));
+    AppendMenuW(menu, MF_STRING, OptionsCommand, L"Options...");
+    AppendMenuW(menu, MF_STRING, QuitCommand, L"Quit");
+    const UINT command = static_cast<UINT>(TrackPopupMenu(
+        menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, window_, nullptr));
     if (command == OptionsCommand && method_ != nullptr)
         method_->UserOptionsDlg(window_);
     else if (command == QuitCommand)

@@ -1,6 +1,8 @@
-#include "platform/ImRegistry.h"
+#include "platform/inputpanel/ImRegistry.h"
 
+#include "foundation/ClassId.h"
 #include "foundation/RegistryKey.h"
+#include "foundation/SipRegistry.h"
 
 namespace {
 
@@ -20,5 +22,8 @@ std::wstring ReadDefaultIm() {
 bool ChooseInputMethod(const std::wstring& commandLineId, CLSID* clsid) {
     if (!commandLineId.empty())
         return ParseClassId(commandLineId, clsid);
-    return ParseClassId(ReadDefaultIm(), clsid) || ParseClassId(PlinkerpadClassId, clsid);
+    if (ParseClassId(ReadDefaultIm(), clsid))
+        return true;
+    *clsid = CLSID_Plinkerpad;
+    return true;
 }

@@ -1,4 +1,6 @@
-#include "Desktop.h"
+#include "tools/Desktop.h"
+
+#include "foundation/Settings.h"
 
 namespace {
 
@@ -99,9 +101,10 @@ KeyGrid GridOf(int keyboardType, int no3D) {
 }
 
 KeyGrid CurrentGrid() {
-    return GridOf(
-        static_cast<int>(GetPrivateProfileIntW(L"Keyboard", L"KeyboardType", 0, SettingsFile)),
-        static_cast<int>(GetPrivateProfileIntW(L"GeneralSettings", L"No3D", 1, SettingsFile)));
+    return GridOf(static_cast<int>(GetPrivateProfileIntW(L"Keyboard", L"KeyboardType", 0,
+                                                         SettingsFilePath().c_str())),
+                  static_cast<int>(GetPrivateProfileIntW(L"GeneralSettings", L"No3D", 1,
+                                                         SettingsFilePath().c_str())));
 }
 
 RECT ClientOnScreen(HWND window) {

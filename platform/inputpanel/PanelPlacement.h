@@ -1,7 +1,7 @@
 // Where the input panel stands on the screen, and what it tells the input method about it.
 #pragma once
 
-#include "platform/sip.h"
+#include "platform/sip/sip.h"
 
 // Height of the docked panel when the input method asks for none it can have.
 inline constexpr int DefaultPanelHeight = 80;

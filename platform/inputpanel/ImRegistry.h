@@ -7,13 +7,6 @@
 
 #include <string>
 
-// Plinkerpad's own class, loaded when nothing else is named.
-inline constexpr wchar_t PlinkerpadClassId[] = L"{9B1C7E42-5D3A-4F60-8E21-C47A0B93D615}";
-// The device's key of the default input method, below HKEY_CURRENT_USER (RegistryKey drops
-// the leading backslash), and its value.
-inline constexpr wchar_t SipKeyPath[] = L"\\ControlPanel\\Sip";
-inline constexpr wchar_t DefaultImValue[] = L"DefaultIM";
-
 // The "DefaultIM" string of the current user; empty when there is none.
 std::wstring ReadDefaultIm();
 

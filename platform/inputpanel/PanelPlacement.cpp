@@ -1,4 +1,4 @@
-#include "platform/PanelPlacement.h"
+#include "platform/inputpanel/PanelPlacement.h"
 
 #include <algorithm>
 

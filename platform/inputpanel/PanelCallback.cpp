@@ -1,7 +1,7 @@
-#include "platform/PanelCallback.h"
+#include "platform/inputpanel/PanelCallback.h"
 
-#include "platform/InputPanel.h"
-#include "platform/KeyEvents.h"
+#include "platform/inputpanel/InputPanel.h"
+#include "platform/inputpanel/KeyEvents.h"
 
 #include <vector>
 

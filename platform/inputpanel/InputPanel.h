@@ -2,8 +2,8 @@
 // it through IInputMethod and never takes the focus from the application being typed into.
 #pragma once
 
-#include "platform/PanelCallback.h"
-#include "platform/sip.h"
+#include "platform/inputpanel/PanelCallback.h"
+#include "platform/sip/sip.h"
 
 // Window class of the panel window.
 inline constexpr wchar_t PanelClassName[] = L"SipWndClass";

@@ -2,7 +2,7 @@
 // focused application and moves the panel.
 #pragma once
 
-#include "platform/sip.h"
+#include "platform/sip/sip.h"
 
 class InputPanel;
 

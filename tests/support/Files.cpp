@@ -1,9 +1,12 @@
-#include "TempFolder.h"
+#include "tests/support/Files.h"
+
+#include "tests/support/Identity.h"
 
 #include <windows.h>
 
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 TempFolder::TempFolder() {
     wchar_t base[MAX_PATH];
@@ -35,6 +38,26 @@ std::string ReadBytes(const std::wstring& path) {
 }
 
 void WriteBytes(const std::wstring& path, const std::string& bytes) {
-    std::ofstream out(path.c_str(), std::ios::binary | std::ios::trunc);
-    out << bytes;
+    std::ofstream(path.c_str(), std::ios::binary | std::ios::trunc) << bytes;
+}
+
+std::string SettingsText(const SettingValues& values) {
+    std::istringstream lines("[Internal]\nPosX=50\nPosY=50\n\n[GeneralSettings]\nDlgBtnBottom=0\n"
+                             "ShowDlgBtn=1\nColorType=1\nNo3D=1\n\n[Keyboard]\n"
+                             "FloatingSizeType=0\nKeyboardType=0\n\n");
+    std::string text;
+    for (std::string line; std::getline(lines, line);) {
+        const auto value = values.find(line.substr(0, line.find('=')));
+        text += value == values.end() ? line : value->first + "=" + std::to_string(value->second);
+        text += "\r\n";
+    }
+    return text;
+}
+
+void WriteSettingsFile(const SettingValues& values) {
+    WriteBytes(SettingsFile, SettingsText(values));
+}
+
+std::string ReadSettingsFile() {
+    return ReadBytes(SettingsFile);
 }

@@ -6,7 +6,7 @@
 //   close-panel   ends the input panel
 //   close         ends the input panel and notepad (notepad's text is dropped)
 
-#include "Desktop.h"
+#include "tools/Desktop.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -7,8 +7,6 @@
 #include <functional>
 #include <string>
 
-inline constexpr wchar_t SettingsFile[] = L"C:\\Plinkerpad.ini";
-
 HWND FindNotepad();
 HWND FindNotepadEdit();
 std::wstring ReadNotepadText();

@@ -26,12 +26,12 @@ done
 
 interactive=${DISPLAY:+yes}
 if [ -z "$interactive" ]; then
-    DISPLAY=$("$root/cmake/xvfb-for-prefix.sh" "$PLINKER_WINEPREFIX" 640x480)
+    DISPLAY=$("$root/scripts/xvfb-for-prefix.sh" "$PLINKER_WINEPREFIX" 640x480)
     export DISPLAY
 fi
 
 # Wine programs run from C:, where the device's paths ("\Windows\Plinkerpad.dll") lead.
-wine_run() { (cd "$drive_c" 2>/dev/null || cd "$PLINKER_WINEPREFIX" && "$root/cmake/wine-run.sh" "$@"); }
+wine_run() { (cd "$drive_c" 2>/dev/null || cd "$PLINKER_WINEPREFIX" && "$root/scripts/wine-run.sh" "$@"); }
 probe() { wine_run "$probe" "$@"; }
 
 echo "Wine prefix: $PLINKER_WINEPREFIX"
