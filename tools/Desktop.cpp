@@ -1,20 +1,16 @@
 #include "tools/Desktop.h"
 
 #include "foundation/Settings.h"
+#include "keyboard/Geometry.h"
+#include "keyboard/KeyboardTypes.h"
 
 namespace {
 
-// Keys per row and rows of each keyboard type.
-constexpr SIZE Grids[] = {{5, 3}, {5, 4}, {7, 3}, {6, 4}, {10, 4}, {13, 1}};
-
-// The handle strip left of the first key column.
-constexpr int StripWidth = 9;
-
 RECT CellOnScreen(HWND keyboard, const KeyGrid& grid, int row, int column) {
     const RECT client = ClientOnScreen(keyboard);
-    const int width = (client.right - client.left - grid.margin - StripWidth) / grid.columns;
+    const int width = (client.right - client.left - grid.margin - HandleStripWidth) / grid.columns;
     const int height = (client.bottom - client.top - grid.margin) / grid.rows;
-    const int left = client.left + grid.margin + StripWidth + column * width;
+    const int left = client.left + grid.margin + HandleStripWidth + column * width;
     const int top = client.top + grid.margin + row * height;
     return RECT{left, top, left + width, top + height};
 }
@@ -96,8 +92,9 @@ DWORD RunProgram(const std::wstring& commandLine) {
 }
 
 KeyGrid GridOf(int keyboardType, int no3D) {
-    const SIZE grid = Grids[keyboardType >= 0 && keyboardType <= 5 ? keyboardType : 0];
-    return KeyGrid{static_cast<int>(grid.cx), static_cast<int>(grid.cy), no3D == 1 ? 0 : 2};
+    const KeyboardType& type =
+        KeyboardTypes[keyboardType >= 0 && keyboardType < KeyboardTypeCount ? keyboardType : 0];
+    return KeyGrid{type.Columns, type.Rows, no3D == 1 ? 0 : 2};
 }
 
 KeyGrid CurrentGrid() {
