@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
 namespace {
@@ -86,6 +87,44 @@ void BenchLoadSettings() {
            Compare(
                1000, [] { LoadSettings(); }, [&] { ReadWholeFile(path); }),
            "CreateFile/ReadFile/Close");
+}
+
+// Lines made by `line` from 0 on, after `head`, up to just under 1 MiB.
+std::string FileJustUnderOneMebibyte(const std::string& head, const char* line) {
+    std::string file = head;
+    char text[32];
+    for (int i = 0;; ++i) {
+        const int length = std::snprintf(text, sizeof(text), line, i);
+        if (file.size() + length >= (1u << 20))
+            return file;
+        file += text;
+    }
+}
+
+void WriteSettingsBytes(const std::string& bytes) {
+    HANDLE file = CreateFileW(SettingsFilePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+// A file of section headers beside one of the same size made of keys in one section: the
+// headers file loads in about the same time when loading is linear in the size of the file.
+void BenchLoadLargeSettings() {
+    const std::string files[] = {FileJustUnderOneMebibyte("", "[S%06d]\r\n"),
+                                 FileJustUnderOneMebibyte("[Keyboard]\r\n", "K%06d=1\r\n")};
+    const auto load = [] { LoadSettings(); };
+    std::vector<double> times[2], ratios;
+    for (int round = 0; round < Rounds; ++round) {
+        for (int file = 0; file < 2; ++file) {
+            WriteSettingsBytes(files[file]);
+            times[file].push_back(MeanOf(1, load));
+        }
+        ratios.push_back(times[0].back() / times[1].back());
+    }
+    Report("LoadSettings, 1 MiB of headers", {Median(times[0]), Median(times[1]), Median(ratios)},
+           "LoadSettings, 1 MiB of keys");
 }
 
 LRESULT CALLBACK IdleWndProc(HWND, UINT, WPARAM, LPARAM) {
@@ -223,6 +262,7 @@ int main() {
     std::printf("Plinkerpad benchmark: %lu processors; medians of %d rounds\n",
                 system.dwNumberOfProcessors, Rounds);
     BenchLoadSettings();
+    BenchLoadLargeSettings();
     BenchKeyboard();
     RemoveSettingsFile();
     return 0;

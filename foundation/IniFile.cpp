@@ -22,10 +22,13 @@ void IniFile::SetPath(const std::wstring& newPath) {
 
 void IniFile::Reload() {
     RemoveAllSections();
+    encoding = TextEncoding::Utf8;
+    tooLarge = false;
     if (path.empty())
         return;
     StringList lines;
-    lines.LoadLines(path);
+    tooLarge = lines.LoadLines(path) == TextFileRead::TooLarge;
+    encoding = lines.Encoding();
     ParseLines(lines);
 }
 
@@ -45,9 +48,10 @@ void IniFile::ParseLines(const StringList& lines) {
 }
 
 bool IniFile::Flush() {
-    if (path.empty())
+    if (path.empty() || tooLarge)
         return false;
     StringList text;
+    text.SetEncoding(encoding);
     for (int i = 0; i < sections.Count(); ++i) {
         text.Add(L"[" + sections.At(i) + L"]");
         const StringList* lines = sections.ObjectAt(i);
@@ -72,11 +76,9 @@ void IniFile::RemoveSection(const std::wstring& name) {
     sections.Remove(position);
 }
 
+// One pass: removing the first section again and again would move all the others each time.
 void IniFile::RemoveAllSections() {
-    while (sections.Count() > 0) {
-        delete sections.ObjectAt(0);
-        sections.Remove(0);
-    }
+    sections.Clear();
 }
 
 StringList* IniFile::SectionLines(const std::wstring& name) const {

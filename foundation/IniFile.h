@@ -17,8 +17,12 @@ public:
     // A different path drops every section and, when not empty, reads the new file.
     void SetPath(const std::wstring& path);
     void Reload();
-    // False when the file could not be written (it then stays as it was) or there is no path.
+    // False when the file could not be written (it then stays as it was), when it was too large
+    // to be read, or when there is no path. The file is written in the encoding it was read in.
     bool Flush();
+    // The file is over the reader's size limit and was not read: it holds no sections, and
+    // `Flush` never writes over it, as that would lose all it holds.
+    bool TooLarge() const { return tooLarge; }
 
     StringList* AddSection(const std::wstring& name);
     void RemoveSection(const std::wstring& name);
@@ -37,4 +41,6 @@ private:
 
     std::wstring path;
     StringList sections; // each entry's object is the section's line list
+    TextEncoding encoding = TextEncoding::Utf8;
+    bool tooLarge = false;
 };

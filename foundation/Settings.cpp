@@ -40,12 +40,13 @@ std::wstring SettingsFilePath() {
     return drive + L"\\Plinkerpad.ini";
 }
 
-void LoadSettings() {
+bool LoadSettings() {
     IniFile file;
     file.SetPath(SettingsFilePath());
     Settings& settings = GetSettings();
     for (const PersistedSetting& setting : PersistedSettings)
         settings.*setting.Field = file.ReadInt(setting.Section, setting.Key, setting.Default);
+    return !file.TooLarge();
 }
 
 bool SaveSettings() {

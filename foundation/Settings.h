@@ -31,7 +31,9 @@ struct Settings {
 Settings& GetSettings();
 
 // Fills the eight persisted fields from the settings file, each falling back to its default.
-void LoadSettings();
+// False when the file is too large to be read: the fields then hold their defaults, and
+// `SaveSettings` does not write over the file.
+bool LoadSettings();
 
 // Writes the eight persisted fields; false when the file could not be written (it then stays as
 // it was).

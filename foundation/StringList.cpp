@@ -1,7 +1,5 @@
 #include "foundation/StringList.h"
 
-#include "foundation/TextFile.h"
-
 #include <cwctype>
 
 bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b) {
@@ -115,11 +113,11 @@ void StringList::SetValueOf(const std::wstring& name, const std::wstring& value)
         Replace(position, line);
 }
 
-void StringList::LoadLines(const std::wstring& path) {
+TextFileRead StringList::LoadLines(const std::wstring& path) {
     Clear();
+    encoding = TextEncoding::Utf8;
     std::wstring text;
-    if (!ReadTextFile(path, text))
-        return;
+    const TextFileRead result = ReadTextFile(path, text, encoding);
     std::wstring line;
     for (size_t i = 0; i < text.size(); ++i) {
         wchar_t c = text[i];
@@ -134,11 +132,12 @@ void StringList::LoadLines(const std::wstring& path) {
     }
     if (!line.empty())
         Add(line);
+    return result;
 }
 
 bool StringList::SaveLines(const std::wstring& path) const {
     std::wstring text;
     for (const StringListEntry& entry : entries)
         text += entry.Text + L"\r\n";
-    return ReplaceTextFile(path, text);
+    return ReplaceTextFile(path, text, encoding);
 }

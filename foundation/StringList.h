@@ -2,6 +2,8 @@
 // and whole-file reading and writing, one line per entry.
 #pragma once
 
+#include "foundation/TextFile.h"
+
 #include <string>
 #include <vector>
 
@@ -42,11 +44,15 @@ public:
     // An empty value removes the name's line.
     void SetValueOf(const std::wstring& name, const std::wstring& value);
 
-    // Reads UTF-8 text; CR, LF and CR LF each end a line, as does the end of the file.
-    void LoadLines(const std::wstring& path);
-    // Writes every entry followed by CR LF, replacing the file in one step; false when the file
-    // could not be written, which then stays as it was.
+    // Reads UTF-8 text, or ANSI text when the bytes are not UTF-8, and keeps the encoding for
+    // `SaveLines`; a file that is not read leaves the list empty and the encoding UTF-8. CR, LF
+    // and CR LF each end a line, as does the end of the file.
+    TextFileRead LoadLines(const std::wstring& path);
+    // Writes every entry followed by CR LF in the list's encoding, replacing the file in one
+    // step; false when the file could not be written, which then stays as it was.
     bool SaveLines(const std::wstring& path) const;
+    TextEncoding Encoding() const { return encoding; }
+    void SetEncoding(TextEncoding newEncoding) { encoding = newEncoding; }
 
 private:
     bool IsPosition(int position) const { return position >= 0 && position < Count(); }
@@ -54,6 +60,7 @@ private:
 
     std::vector<StringListEntry> entries;
     int capacity = 0;
+    TextEncoding encoding = TextEncoding::Utf8;
 };
 
 // Equal ignoring letter case, character by character; texts of different length never match.

@@ -17,24 +17,41 @@ FileHandle OpenFile(const std::wstring& path, DWORD access, DWORD share, DWORD d
     return FileHandle(handle == INVALID_HANDLE_VALUE ? nullptr : handle);
 }
 
-std::wstring FromUtf8(const std::string& bytes) {
+// The only file read is the settings file, a few hundred bytes long. The input method reads it
+// at every paint, so a bound on its size is a bound on the time a hostile file can stall the
+// keyboard.
+constexpr LONGLONG MaxFileBytes = 1 << 20;
+
+UINT CodePageOf(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf8 ? CP_UTF8 : CP_ACP;
+}
+
+// UTF-8 when the bytes are valid UTF-8, else the ANSI code page: nothing becomes U+FFFD.
+std::wstring Decode(const std::string& bytes, TextEncoding& encoding) {
     size_t start = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     int length = static_cast<int>(bytes.size() - start);
+    encoding = TextEncoding::Utf8;
     if (length == 0)
         return std::wstring();
-    int count = MultiByteToWideChar(CP_UTF8, 0, bytes.data() + start, length, nullptr, 0);
+    const char* data = bytes.data() + start;
+    int count = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, data, length, nullptr, 0);
+    if (count == 0) {
+        encoding = TextEncoding::Ansi;
+        count = MultiByteToWideChar(CP_ACP, 0, data, length, nullptr, 0);
+    }
     std::wstring text(count, L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data() + start, length, text.data(), count);
+    MultiByteToWideChar(CodePageOf(encoding), 0, data, length, text.data(), count);
     return text;
 }
 
-std::string ToUtf8(const std::wstring& text) {
+std::string Encode(const std::wstring& text, TextEncoding encoding) {
     if (text.empty())
         return std::string();
+    UINT codePage = CodePageOf(encoding);
     int length = static_cast<int>(text.size());
-    int count = WideCharToMultiByte(CP_UTF8, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    int count = WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
     std::string bytes(count, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), length, bytes.data(), count, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, text.data(), length, bytes.data(), count, nullptr, nullptr);
     return bytes;
 }
 
@@ -58,29 +75,29 @@ bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
 
 } // namespace
 
-bool ReadTextFile(const std::wstring& path, std::wstring& text) {
+TextFileRead ReadTextFile(const std::wstring& path, std::wstring& text, TextEncoding& encoding) {
     FileHandle file = OpenFile(
         path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
-    if (!file)
-        return false;
     LARGE_INTEGER size;
-    if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF)
-        return false;
+    if (!file || !GetFileSizeEx(file.get(), &size))
+        return TextFileRead::Unreadable;
+    if (size.QuadPart > MaxFileBytes)
+        return TextFileRead::TooLarge;
     std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
     DWORD read = 0;
     if (!bytes.empty() &&
         !ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr))
-        return false;
+        return TextFileRead::Unreadable;
     bytes.resize(read);
-    text = FromUtf8(bytes);
-    return true;
+    text = Decode(bytes, encoding);
+    return TextFileRead::Read;
 }
 
-bool ReplaceTextFile(const std::wstring& path, const std::wstring& text) {
+bool ReplaceTextFile(const std::wstring& path, const std::wstring& text, TextEncoding encoding) {
     wchar_t temporary[MAX_PATH];
     if (!GetTempFileNameW(FolderOf(path).c_str(), L"pad", 0, temporary))
         return false;
-    if (WriteWholeFile(temporary, ToUtf8(text)) &&
+    if (WriteWholeFile(temporary, Encode(text, encoding)) &&
         MoveFileExW(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
     DeleteFileW(temporary);

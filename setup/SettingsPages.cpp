@@ -64,9 +64,16 @@ void SaveOrTell() {
     }
 }
 
+// The page then shows the defaults, which the input method uses too; a save will be refused.
+void LoadOrTell() {
+    if (!LoadSettings())
+        AfxMessageBox(L"The settings file is too large to be read. The defaults apply, and no "
+                      L"settings will be saved over it.");
+}
+
 template <size_t N> int ShowPage(const wchar_t* title, const PageControl (&controls)[N]) {
     TDialog dialog(nullptr);
-    LoadSettings();
+    LoadOrTell();
     Settings& settings = GetSettings();
     dialog.SetTitle(title);
     dialog.SetButtonsFollowContent(settings.DlgBtnBottom == 0 ? 1 : 0);

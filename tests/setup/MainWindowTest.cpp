@@ -174,6 +174,26 @@ TEST_F(Pages, AFailedSaveIsToldAndLeavesTheFileAsItWas) {
     ExpectStored({{"ColorType", 0}});
 }
 
+TEST_F(Pages, AFileTooLargeToReadIsToldShowsTheDefaultsAndIsNotSavedOver) {
+    const std::string file = "[Keyboard]\r\nKeyboardType=3\r\n;" + std::string(1 << 20, 'x');
+    WriteSettingsFile(file);
+    std::vector<std::wstring> told; // each box's OK button and text
+    for (int i = 0; i < 2; ++i) {
+        driver.When(MessageBoxTitle(), [&](HWND box) {
+            told.push_back(WindowText(GetDlgItem(box, IDOK)) + L": " + MessageBoxText(box));
+            PostCommand(box, IDOK);
+        });
+    }
+    EXPECT_EQ(Run(ShowFingerPage, L"Finger", {L"Numeric"}, {L"Big numeric"}, L"OK"), IDOK);
+    EXPECT_EQ(shown, L"1");
+    EXPECT_EQ(driver.seen,
+              std::vector<std::wstring>({MessageBoxTitle(), L"Finger", MessageBoxTitle()}));
+    ASSERT_EQ(told.size(), 2u);
+    EXPECT_EQ(told[0].find(L"OK: The settings file is too large"), 0u);
+    EXPECT_NE(told[1].find(L"could not be saved"), std::wstring::npos);
+    EXPECT_TRUE(ReadSettingsFile() == file);
+}
+
 class MainWindow : public Pages {
 protected:
     void SetUp() override {
