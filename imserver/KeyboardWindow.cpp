@@ -93,7 +93,8 @@ bool RegisterKeyboardWindowClass() {
     windowClass.hInstance = ModuleInstance;
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = KeyboardWindowClass;
-    return RegisterClassW(&windowClass) != 0;
+    // Another input method object of this library may hold the class still.
+    return RegisterClassW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 void UnregisterKeyboardWindowClass() {
