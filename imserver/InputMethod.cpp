@@ -47,7 +47,10 @@ InputMethod::InputMethod() {
     InterlockedIncrement(&ModuleObjectCount);
 }
 
+// A host may release the object while it is selected: what Select made goes with it.
 InputMethod::~InputMethod() {
+    if (keyboardWindow != nullptr)
+        Deselect();
     InterlockedDecrement(&ModuleObjectCount);
 }
 
@@ -88,9 +91,12 @@ STDMETHODIMP InputMethod::Select(HWND panel) {
     return E_FAIL;
 }
 
+// A key still held is released before its window goes.
 STDMETHODIMP InputMethod::Deselect() {
-    if (keyboardWindow != nullptr)
+    if (keyboardWindow != nullptr) {
+        SendMessageW(keyboardWindow, WM_CANCELMODE, 0, 0);
         DestroyWindow(keyboardWindow);
+    }
     keyboardWindow = nullptr;
     UnregisterKeyboardWindowClass();
     narrowImages.Reset();
@@ -105,6 +111,8 @@ STDMETHODIMP InputMethod::Showing() {
 
 STDMETHODIMP InputMethod::Hiding() {
     GetSettings().SipState &= ~SIPF_ON;
+    if (keyboardWindow != nullptr)
+        SendMessageW(keyboardWindow, WM_CANCELMODE, 0, 0);
     return S_OK;
 }
 

@@ -87,15 +87,21 @@ void MoveOver(HWND window, KeyboardWindowState& state, const Cell& cell) {
         return;
     state.pressedKey = 0;
     InvalidateRect(window, nullptr, FALSE);
-    if (state.heldKey != 0)
+    if (state.heldKey != 0) {
         SetCapture(window);
+        state.slideCaptured = 1;
+    }
 }
 
+// Whatever came before, a lift leaves nothing of the touch: the held key is released, and its
+// highlight and the capture of a slide go. The flag spares a tap the cost of asking for the
+// capture.
 void Lift(HWND window, KeyboardWindowState& state) {
-    if (state.pressedKey == 0 && state.heldKey != 0) // slid off the key: captured
-        ReleaseCapture();
     ClearHighlight(window, state);
     ReleaseHeldKey(state);
+    if (state.slideCaptured != 0)
+        ReleaseCapture();
+    state.slideCaptured = 0;
 }
 
 } // namespace
@@ -120,6 +126,25 @@ LRESULT HandleKeyMouse(HWND window, UINT message, LPARAM lParam) {
     default:
         break;
     }
+    return 0;
+}
+
+// The whole window is repainted, as the highlight may date from other metrics. A strip drag
+// ends where it is, without moving the keyboard. The capture is given up here only when a
+// cancelled mode asks for it; a lost capture is gone already.
+LRESULT CancelTouch(HWND window, UINT message, LPARAM lParam) {
+    KeyboardWindowState* state = WindowStateOf(window);
+    if (state == nullptr ||
+        (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) == window))
+        return 0;
+    if (state->pressedKey != 0)
+        InvalidateRect(window, nullptr, FALSE);
+    state->pressedKey = 0;
+    state->dragging = 0;
+    state->slideCaptured = 0;
+    ReleaseHeldKey(*state);
+    if (message == WM_CANCELMODE && GetCapture() == window)
+        ReleaseCapture();
     return 0;
 }
 

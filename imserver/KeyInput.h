@@ -7,6 +7,10 @@
 // The handler of WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP and WM_LBUTTONDBLCLK; returns 0.
 LRESULT HandleKeyMouse(HWND window, UINT message, LPARAM lParam);
 
+// The handler of WM_CAPTURECHANGED and WM_CANCELMODE, which the input method also sends before
+// it hides or removes the keyboard: the touch ends, and a held key is released. Returns 0.
+LRESULT CancelTouch(HWND window, UINT message, LPARAM lParam);
+
 // Sends one press or one release of a key through the state's callback; nothing without one.
 void SendKeyEvent(bool isPress, const KeyDef& key, IIMCallback* callback);
 

@@ -47,6 +47,10 @@ LRESULT OnMouse(HWND window, UINT message, WPARAM, LPARAM lParam) {
     return HandleKeyMouse(window, message, lParam);
 }
 
+LRESULT OnTouchCancelled(HWND window, UINT message, WPARAM, LPARAM lParam) {
+    return CancelTouch(window, message, lParam);
+}
+
 void FollowParent(HWND window) {
     RECT parent = {};
     GetClientRect(GetParent(window), &parent);
@@ -73,9 +77,11 @@ LRESULT OnSetState(HWND window, UINT, WPARAM kind, LPARAM data) {
 }
 
 const MessageEntry KeyboardMessages[] = {
-    {WM_NCCREATE, OnNcCreate},   {WM_PAINT, OnPaint},         {WM_USER_SETSTATE, OnSetState},
-    {WM_LBUTTONDOWN, OnMouse},   {WM_MOUSEMOVE, OnMouse},     {WM_LBUTTONUP, OnMouse},
-    {WM_LBUTTONDBLCLK, OnMouse}, {WM_NCDESTROY, OnNcDestroy},
+    {WM_NCCREATE, OnNcCreate},         {WM_PAINT, OnPaint},
+    {WM_USER_SETSTATE, OnSetState},    {WM_LBUTTONDOWN, OnMouse},
+    {WM_MOUSEMOVE, OnMouse},           {WM_LBUTTONUP, OnMouse},
+    {WM_LBUTTONDBLCLK, OnMouse},       {WM_CAPTURECHANGED, OnTouchCancelled},
+    {WM_CANCELMODE, OnTouchCancelled}, {WM_NCDESTROY, OnNcDestroy},
 };
 
 } // namespace
@@ -87,7 +93,8 @@ bool RegisterKeyboardWindowClass() {
     windowClass.hInstance = ModuleInstance;
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = KeyboardWindowClass;
-    return RegisterClassW(&windowClass) != 0;
+    // Another input method object of this library may hold the class still.
+    return RegisterClassW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
 void UnregisterKeyboardWindowClass() {

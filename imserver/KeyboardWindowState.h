@@ -14,6 +14,7 @@ struct KeyboardWindowState {
     IMINFO imInfo;         // as last reported by GetInfo; the moving keyboard edits it
     int heldKey;           // 1 + slot of the key whose press was sent and not yet released
     int heldLayout;        // the layout that key belongs to
+    int slideCaptured;     // 1 while a finger that slid off a held key has the capture
 };
 
 inline KeyboardWindowState* WindowStateOf(HWND window) {

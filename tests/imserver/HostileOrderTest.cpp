@@ -1,0 +1,167 @@
+// Touches in any order, and the host taking the keyboard away mid-touch: every press is released
+// once, and after a lift neither the capture nor a pressed key is left behind.
+#include "tests/imserver/SelectedKeyboard.h"
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <random>
+#include <sstream>
+
+namespace {
+
+// What may happen to a touch besides the mouse messages.
+enum Interruption : UINT { StealCapture = 1, Hide, Deselect, FinalRelease };
+
+struct Step {
+    UINT Message;
+    POINT At = {};
+};
+
+class HostileOrder : public SelectedKeyboard {
+protected:
+    void Do(const Step& step) {
+        if (step.Message == StealCapture) {
+            SetCapture(panel);
+            ReleaseCapture();
+        } else if (step.Message == Hide || step.Message == Deselect) {
+            step.Message == Hide ? method->Hiding() : method->Deselect();
+        } else if (step.Message == FinalRelease) {
+            method->Release();
+            method = nullptr;
+        } else {
+            Send(step.Message, step.At);
+        }
+    }
+    // The capture or a pressed key (drawn alone, without the strip) left over; empty if none.
+    std::string LeftOver() {
+        if (GetCapture() == keyboard)
+            return "the keyboard still holds the capture";
+        Repaint(true);
+        return Pixel(4, 30) == 0x808080 ? "" : "a key is still shown pressed"; // strip grey
+    }
+};
+
+// Numeric keyboard, flat look, 238 x 78 client: "4" at (60, 30), "5" at (110, 30), "1" at
+// (60, 60); sliding off a held key takes the capture.
+TEST_F(HostileOrder, EveryHeldKeyIsReleasedOnceAndNothingOutlivesTheTouch) {
+    const POINT five = {110, 30}, one = {60, 60};
+    const Step pressFour = {WM_LBUTTONDOWN, {60, 30}}, slide = {WM_MOUSEMOVE, five};
+    const std::vector<std::string> typedFour = Typed({{'4', '4', 1}});
+    const struct {
+        const char* What;
+        std::vector<Step> Steps;
+        std::vector<std::string> Calls;
+    } cases[] = {
+        {"second press without a lift",
+         {pressFour, slide, {WM_LBUTTONDOWN, one}, {WM_LBUTTONUP, one}},
+         Typed({{'4', '4', 1}, {'1', '1', 1}})},
+        {"capture lost", {pressFour, slide, {StealCapture}}, typedFour},
+        {"mode cancelled", {pressFour, slide, {WM_CANCELMODE}}, typedFour},
+        {"hidden", {pressFour, slide, {Hide}}, typedFour},
+        {"deselected", {pressFour, {Deselect}}, typedFour},
+        {"released while selected", {pressFour, {FinalRelease}}, typedFour},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        Start({1, 1, 0, 0});
+        for (const Step& step : c.Steps)
+            Do(step);
+        EXPECT_EQ(callback.Calls, c.Calls);
+        if (!IsWindow(keyboard))
+            continue;
+        Send(WM_LBUTTONUP, five);
+        EXPECT_EQ(LeftOver(), "");
+        TapCell(2, 1); // plain taps type again
+        EXPECT_EQ(callback.Calls.size(), c.Calls.size() + 2);
+    }
+}
+
+// The host releases a selected object: its window and class go with it, and a Select of a later
+// object succeeds even while an earlier object of the library still has the class registered.
+TEST_F(HostileOrder, FinalReleaseCleansUpAndSelectSharesTheClass) {
+    IInputMethod* second = dll->CreateInputMethod();
+    const HWND otherPanel = CreatePanelWindow(100, 250, 240, 80);
+    ASSERT_EQ(second->Select(otherPanel), S_OK);
+    const HWND secondKeyboard = FindKeyboardWindow(otherPanel);
+    second->Release();
+    EXPECT_FALSE(IsWindow(secondKeyboard));
+    TapCell(1, 0); // the first object's keyboard lives on
+    EXPECT_EQ(callback.Calls, Typed({{'7', '7', 1}}));
+    Do({FinalRelease});
+    EXPECT_FALSE(IsWindow(keyboard));
+    WNDCLASSW windowClass;
+    EXPECT_FALSE(GetClassInfoW(dll->Module, L"PlinkerpadWndCls", &windowClass));
+    IInputMethod* third = dll->CreateInputMethod();
+    EXPECT_EQ(third->Select(otherPanel), S_OK);
+    third->Release();
+    DestroyWindow(otherPanel);
+}
+
+// Random touches, also out of the window and out of order, under random keyboards and looks,
+// each sequence ended by a lift. PLINKER_PROPERTY_SEQUENCES asks for a longer run,
+// PLINKER_PROPERTY_SEED for other ones; a failure names the seed of its sequence.
+std::string RuleBroken(const std::vector<std::string>& calls) {
+    std::map<std::array<UINT, 3>, int> held; // vk, count, character: presses unreleased
+    for (const std::string& call : calls) {
+        UINT vk, flags, count, shift, character;
+        long left, top, right, bottom;
+        if (sscanf(call.c_str(), "chars vk=%u flags=0x%x n=%u shift=0x%x ch=%u", &vk, &flags,
+                   &count, &shift, &character) == 5) {
+            if ((held[{vk, count, character}] += flags == 0x80 ? 1 : -1) < 0)
+                return "a release without a press: " + call;
+        } else if (sscanf(call.c_str(), "iminfo flags=1 (%ld,%ld,%ld,%ld)", &left, &top, &right,
+                          &bottom) == 4 &&
+                   (left < 0 || top < 0 || right > GetSystemMetrics(SM_CXSCREEN) ||
+                    bottom > GetSystemMetrics(SM_CYSCREEN))) {
+            return "floats off the screen: " + call;
+        }
+    }
+    for (const auto& key : held) {
+        if (key.second != 0)
+            return "a press without a release of vk " + std::to_string(key.first[0]);
+    }
+    return "";
+}
+
+unsigned EnvironmentNumber(const char* name, unsigned otherwise) {
+    const char* value = std::getenv(name);
+    return value != nullptr ? static_cast<unsigned>(std::strtoul(value, nullptr, 10)) : otherwise;
+}
+
+TEST_F(HostileOrder, RandomTouchSequencesKeepTheRules) {
+    const unsigned count = EnvironmentNumber("PLINKER_PROPERTY_SEQUENCES", 300);
+    const unsigned firstSeed = EnvironmentNumber("PLINKER_PROPERTY_SEED", 20261207);
+    const UINT messages[] = {WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP, WM_LBUTTONDBLCLK};
+    const char* const names[] = {"down", "move", "up", "dblclk"};
+    unsigned broken = 0;
+    for (unsigned seed = firstSeed; seed < firstSeed + count; ++seed) {
+        std::mt19937 random(seed);
+        const auto pick = [&random](int low, int high) {
+            return std::uniform_int_distribution<int>(low, high)(random);
+        };
+        ChangeSettings({1, pick(0, 1), pick(0, 5), pick(0, 2)});
+        Repaint();
+        callback.Calls.clear();
+        std::ostringstream sequence;
+        sequence << "No3D " << settings.No3D << ", type " << settings.KeyboardType << ", size "
+                 << settings.FloatingSizeType << ":";
+        POINT at = {pick(-40, 280), pick(-30, 110)};
+        for (int step = pick(1, 8); step >= 0; --step) {
+            const int kind = step == 0 ? 2 : pick(0, 3);
+            if (pick(0, 1) == 1) // else the same point again: taps, double taps, strip touches
+                at = pick(0, 3) == 0 ? POINT{pick(0, 12), pick(0, 77)}
+                                     : POINT{pick(-40, 280), pick(-30, 110)};
+            Send(messages[kind], at);
+            sequence << " " << names[kind] << "(" << at.x << "," << at.y << ")";
+        }
+        const std::string failure = RuleBroken(callback.Calls) + LeftOver();
+        if (!failure.empty() && ++broken <= 3)
+            ADD_FAILURE() << failure << "\n  seed " << seed << ", " << sequence.str();
+    }
+    EXPECT_EQ(broken, 0u) << "sequences broke the rules out of " << count << " from seed "
+                          << firstSeed;
+}
+
+} // namespace
