@@ -3,24 +3,17 @@
 
 #include "KeyboardSession.h"
 #include "XMouse.h"
+#include "tests/support/Rects.h"
 
 namespace {
 
 constexpr COLORREF Gray = RGB(0xC0, 0xC0, 0xC0);
 constexpr COLORREF DigitBlue = RGB(0xA0, 0xA0, 0xFF);
 
-RECT WindowRect(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
 testing::AssertionResult WindowAt(HWND window, const RECT& expected) {
-    RECT rect{};
-    if (WaitFor([&] { return (rect = WindowRect(window), EqualRect(&rect, &expected)); }, 5000))
+    if (WaitFor([&] { return WindowRect(window) == expected; }, 5000))
         return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "window at (" << rect.left << ", " << rect.top << ", "
-                                       << rect.right << ", " << rect.bottom << ")";
+    return testing::AssertionFailure() << "window at " << WindowRect(window);
 }
 
 using Panel = KeyboardSession;

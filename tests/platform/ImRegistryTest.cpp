@@ -6,52 +6,41 @@
 
 namespace {
 
-constexpr wchar_t OtherClassId[] = L"{12345678-9ABC-DEF0-1234-56789ABCDEF0}";
+void SetDefaultIm(const std::wstring& id) {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, SipKey, DefaultImName);
+    if (!id.empty())
+        RegSetKeyValueW(HKEY_CURRENT_USER, SipKey, DefaultImName, REG_SZ, id.c_str(),
+                        static_cast<DWORD>((id.size() + 1) * sizeof(wchar_t)));
+}
 
-// Sets or removes "DefaultIM" (written where the device keeps it) and puts back what was there.
-class DefaultImTest : public testing::Test {
-protected:
-    void SetUp() override { saved_ = ReadDefaultIm(); }
-    void TearDown() override { SetDefaultIm(saved_.empty() ? nullptr : saved_.c_str()); }
-    static void SetDefaultIm(const wchar_t* id) {
-        if (id == nullptr)
-            RegDeleteKeyValueW(HKEY_CURRENT_USER, SipKey, DefaultImName);
-        else
-            RegSetKeyValueW(HKEY_CURRENT_USER, SipKey, DefaultImName, REG_SZ, id,
-                            static_cast<DWORD>((wcslen(id) + 1) * sizeof(wchar_t)));
-    }
-
-    std::wstring saved_;
-};
-
-TEST_F(DefaultImTest, CommandLineClassIdWinsThenDefaultImThenPlinkerpad) {
+// With "DefaultIM" set or removed where the device keeps it (and put back after), the panel
+// loads the class of its command line, else DefaultIM's when that is a class ID, else
+// Plinkerpad. The refused command lines are tried end to end.
+TEST(ImRegistry, CommandLineClassIdWinsThenDefaultImThenPlinkerpad) {
+    const std::wstring saved = ReadDefaultIm();
+    constexpr wchar_t Other[] = L"{12345678-9ABC-DEF0-1234-56789ABCDEF0}";
     const struct {
-        const wchar_t* defaultIm; // nullptr: no value
+        const wchar_t* defaultIm; // empty: no value
         const wchar_t* commandLine;
-        const wchar_t* chosen; // nullptr: refused
+        const wchar_t* chosen;
     } cases[] = {
-        {OtherClassId, L"", OtherClassId},
-        {OtherClassId, L"{9b1c7e42-5d3a-4f60-8e21-c47a0b93d615}", PlinkerpadClassId},
-        {nullptr, L"", PlinkerpadClassId},
+        {Other, L"", Other},
+        {Other, L"{9b1c7e42-5d3a-4f60-8e21-c47a0b93d615}", PlinkerpadClassId},
         {L"", L"", PlinkerpadClassId},
         {L"Plinkerpad", L"", PlinkerpadClassId},
         {L"{12345678-9ABC}", L"", PlinkerpadClassId},
         {L"12345678-9ABC-DEF0-1234-56789ABCDEF0", L"", PlinkerpadClassId},
-        {OtherClassId, L"Plinkerpad", nullptr},
-        {OtherClassId, L"{9B1C7E42-5D3A-4F60-8E21}", nullptr},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << "DefaultIM " << (c.defaultIm ? c.defaultIm : L"none")
-                                        << ", command line " << c.commandLine);
         SetDefaultIm(c.defaultIm);
         CLSID clsid{};
-        ASSERT_EQ(ChooseInputMethod(c.commandLine, &clsid), c.chosen != nullptr);
+        EXPECT_TRUE(ChooseInputMethod(c.commandLine, &clsid));
         wchar_t text[40] = L"";
         StringFromGUID2(clsid, text, 40);
-        if (c.chosen != nullptr) {
-            EXPECT_STREQ(text, c.chosen);
-        }
+        EXPECT_STREQ(text, c.chosen)
+            << "DefaultIM " << c.defaultIm << ", command line " << c.commandLine;
     }
+    SetDefaultIm(saved);
 }
 
 } // namespace
