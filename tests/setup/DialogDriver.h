@@ -4,22 +4,13 @@
 // then delivers them.
 #pragma once
 
-#include <windows.h>
+#include "tests/support/Rects.h"
 
 #include <functional>
-#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
-
-inline bool operator==(const RECT& a, const RECT& b) {
-    return EqualRect(&a, &b) != FALSE;
-}
-
-inline std::ostream& operator<<(std::ostream& out, const RECT& r) {
-    return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
 
 inline std::wstring WindowText(HWND window) {
     wchar_t text[512] = {};
@@ -56,17 +47,15 @@ private:
         wchar_t className[16] = {};
         GetClassNameW(sent->hwnd, className, 16);
         if (code == HC_ACTION && sent->message == WM_SHOWWINDOW && sent->wParam &&
-            std::wstring(className) == L"#32770" && Current()->met.insert(sent->hwnd).second) {
+            std::wstring(className) == L"#32770" && Current()->met.insert(sent->hwnd).second)
             SetTimer(sent->hwnd, ReadyTimer, 1, Ready);
-        }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
 
     static void CALLBACK Ready(HWND window, UINT, UINT_PTR, DWORD) {
         KillTimer(window, ReadyTimer);
-        if (DialogDriver* driver = Current()) {
+        if (DialogDriver* driver = Current())
             driver->RunStep(window);
-        }
     }
 
     void RunStep(HWND window) {
@@ -90,9 +79,8 @@ private:
 // The child control of a dialog with this text; null when there is none.
 inline HWND FindControl(HWND dialog, const std::wstring& text) {
     HWND child = GetWindow(dialog, GW_CHILD);
-    while (child && WindowText(child) != text) {
+    while (child && WindowText(child) != text)
         child = GetWindow(child, GW_HWNDNEXT);
-    }
     return child;
 }
 
@@ -111,8 +99,7 @@ inline bool IsChecked(HWND dialog, const std::wstring& text) {
 
 // A control's rectangle in its dialog's client coordinates, and a dialog-unit rectangle there.
 inline RECT ControlRect(HWND control) {
-    RECT rect = {};
-    GetWindowRect(control, &rect);
+    RECT rect = WindowRect(control);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }

@@ -26,12 +26,6 @@ std::wstring StringAt(const std::vector<BYTE>& bytes, size_t offset) {
     return reinterpret_cast<const wchar_t*>(bytes.data() + offset);
 }
 
-// x, y, cx, cy of the template header.
-std::vector<short> ExtentOf(TDialog& dialog) {
-    const std::vector<BYTE> bytes = TemplateBytes(dialog);
-    return {At<short>(bytes, 10), At<short>(bytes, 12), At<short>(bytes, 14), At<short>(bytes, 16)};
-}
-
 CFont* MakeFont(CFont& font, int height, const wchar_t* face) {
     LOGFONTW logFont = {};
     logFont.lfHeight = height;
@@ -40,10 +34,10 @@ CFont* MakeFont(CFont& font, int height, const wchar_t* face) {
     return &font;
 }
 
-TEST(Template, HeaderTitleAndDefaultFaceIn78Bytes) {
+TEST(Template, HeaderTitleAndTheFontOfTheDialogOrElseOfItsParent) {
     TDialog dialog(nullptr);
     dialog.SetTitle(L"Nineteen characters");
-    const std::vector<BYTE> bytes = TemplateBytes(dialog);
+    std::vector<BYTE> bytes = TemplateBytes(dialog);
     ASSERT_EQ(bytes.size(), 78u);
     EXPECT_EQ(At<DWORD>(bytes, 0), 0x80C800C0u);
     EXPECT_EQ(At<DWORD>(bytes, 4) | At<WORD>(bytes, 8), 0u); // no extended style, no controls
@@ -51,18 +45,15 @@ TEST(Template, HeaderTitleAndDefaultFaceIn78Bytes) {
     EXPECT_EQ(StringAt(bytes, 22), L"Nineteen characters");
     EXPECT_EQ(At<WORD>(bytes, 62), 12u);
     EXPECT_EQ(StringAt(bytes, 64), L"Tahoma");
-}
 
-TEST(Template, FontOfTheDialogOrElseOfItsParent) {
-    TDialog dialog(nullptr);
-    dialog.SetPointSize(9);
+    TDialog untitled(nullptr);
+    untitled.SetPointSize(9);
     CFont courier, arial;
-    dialog.SetFont(MakeFont(courier, 10, L"Courier New"));
-    std::vector<BYTE> bytes = TemplateBytes(dialog);
+    untitled.SetFont(MakeFont(courier, 10, L"Courier New"));
+    bytes = TemplateBytes(untitled);
     ASSERT_EQ(bytes.size(), 24u + 2 + 24);
     EXPECT_EQ(At<WORD>(bytes, 24), 9u);
     EXPECT_EQ(StringAt(bytes, 26), L"Courier New");
-
     CWnd parent;
     parent.CreateEx(0, L"STATIC", L"", WS_POPUP, {0, 0, 10, 10}, nullptr, 0);
     parent.SetFont(MakeFont(arial, 14, L"Arial"), FALSE);
@@ -72,28 +63,26 @@ TEST(Template, FontOfTheDialogOrElseOfItsParent) {
     EXPECT_EQ(StringAt(bytes, 26), L"Arial");
 }
 
-TEST(Template, ExtentTakesInEachControlWithAMarginOfFive) {
+// x, y, cx, cy of the template header take in each control with a margin of five. A control
+// without a place goes on the row after the last one; AddItemOfType moves on by one row even
+// when it is given a place.
+TEST(Template, ExtentAndDefaultRowsFollowTheControls) {
     TDialog dialog(nullptr);
-    EXPECT_EQ(ExtentOf(dialog), std::vector<short>({0, 0, 0, 0}));
-    const RECT firstRow = {7, 7, 99, 14}, further = {-4, 3, 50, 120};
-    dialog.AddItem(L"STATIC", L"row", 0, 0, &firstRow, nullptr, 0);
-    EXPECT_EQ(ExtentOf(dialog), std::vector<short>({0, 0, 104, 19}));
-    dialog.AddItem(L"STATIC", L"tall", 0, 0, &further, nullptr, 0);
-    EXPECT_EQ(ExtentOf(dialog), std::vector<short>({-4, 0, 108, 125})); // right edge stays 104
-}
-
-TEST(Template, DefaultRowsFollowTheLastControl) {
-    TDialog dialog(nullptr);
-    dialog.AddItem(L"STATIC", L"first", 0, 0, nullptr, nullptr, 0);
-    EXPECT_EQ(ExtentOf(dialog)[3], 19); // (7, 7, 99, 14)
-    const RECT lower = {7, 30, 99, 40};
+    const auto extent = [&] {
+        const std::vector<BYTE> bytes = TemplateBytes(dialog);
+        return std::vector<short>{At<short>(bytes, 10), At<short>(bytes, 12), At<short>(bytes, 14),
+                                  At<short>(bytes, 16)};
+    };
+    EXPECT_EQ(extent(), std::vector<short>({0, 0, 0, 0}));
+    dialog.AddItem(L"STATIC", L"first", 0, 0, nullptr, nullptr, 0); // (7, 7, 99, 14)
+    EXPECT_EQ(extent(), std::vector<short>({0, 0, 104, 19}));
+    const RECT lower = {-4, 30, 50, 40};
     dialog.AddItem(L"STATIC", L"lower", 0, 0, &lower, nullptr, 0);
-    dialog.AddItem(L"STATIC", L"next", 0, 0, nullptr, nullptr, 0);
-    EXPECT_EQ(ExtentOf(dialog)[3], 52); // (7, 40, 99, 47)
-    // AddItemOfType moves on by one row even when it is given a rectangle.
+    dialog.AddItem(L"STATIC", L"next", 0, 0, nullptr, nullptr, 0); // (7, 40, 99, 47)
+    EXPECT_EQ(extent(), std::vector<short>({-4, 0, 108, 52}));
     dialog.AddItemOfType(130, L"typed", 0, 0, &lower, nullptr, 0);
-    dialog.AddItemOfType(130, L"after", 0, 0, nullptr, nullptr, 0);
-    EXPECT_EQ(ExtentOf(dialog)[3], 66); // (7, 54, 99, 61)
+    dialog.AddItemOfType(130, L"after", 0, 0, nullptr, nullptr, 0); // (7, 54, 99, 61)
+    EXPECT_EQ(extent()[3], 66);
 }
 
 TEST(AutomaticIds, RiseAcrossDialogsAndSkipGivenIds) {
