@@ -15,15 +15,6 @@ Lines Entries(const StringList& list) {
     return texts;
 }
 
-TEST(StringList, CapacityGrowsByFourThenSixteenThenAQuarter) {
-    for (const auto& [added, capacity] : {std::pair{1, 4}, {9, 12}, {73, 76}, {77, 95}}) {
-        StringList list;
-        for (int i = 0; i < added; ++i)
-            list.Add(std::to_wstring(i));
-        EXPECT_EQ(capacity, list.Capacity()) << added << " entries";
-    }
-}
-
 // Names match ignoring case on the text before the first "="; positions outside do nothing.
 TEST(StringList, NamesValuesAndPositions) {
     StringList list;
