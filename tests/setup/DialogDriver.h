@@ -1,7 +1,6 @@
-// Drives the modal dialogs that the test's own thread opens, with real messages: once a dialog
-// window has been shown and the queue has run dry (it has painted), the first waiting step for
-// its title runs with the window. Steps read the dialog and post messages to it; the modal loop
-// then delivers them.
+// Drives the modal dialogs that the test's own thread opens: once a dialog has been shown and the
+// queue has run dry (it has painted), the first waiting step for its title runs with the window
+// and posts real messages, which the modal loop then delivers.
 #pragma once
 
 #include "tests/support/Rects.h"
@@ -84,7 +83,6 @@ inline HWND FindControl(HWND dialog, const std::wstring& text) {
     return child;
 }
 
-// Posts a click to the button with this text, as a tap on it would give.
 inline void Click(HWND dialog, const std::wstring& text) {
     PostMessageW(FindControl(dialog, text), BM_CLICK, 0, 0);
 }

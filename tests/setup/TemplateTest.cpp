@@ -1,4 +1,4 @@
-// The in-memory dialog template, the extent that the controls give it, and automatic IDs.
+// The in-memory dialog template and the extent that the controls give it.
 #include "setup/TDialog.h"
 
 #include <gtest/gtest.h>
@@ -26,18 +26,10 @@ std::wstring StringAt(const std::vector<BYTE>& bytes, size_t offset) {
     return reinterpret_cast<const wchar_t*>(bytes.data() + offset);
 }
 
-CFont* MakeFont(CFont& font, int height, const wchar_t* face) {
-    LOGFONTW logFont = {};
-    logFont.lfHeight = height;
-    wcscpy(logFont.lfFaceName, face);
-    font.CreateFontIndirect(&logFont);
-    return &font;
-}
-
-TEST(Template, HeaderTitleAndTheFontOfTheDialogOrElseOfItsParent) {
+TEST(Template, HeaderTitleAndDefaultFaceIn78Bytes) {
     TDialog dialog(nullptr);
     dialog.SetTitle(L"Nineteen characters");
-    std::vector<BYTE> bytes = TemplateBytes(dialog);
+    const std::vector<BYTE> bytes = TemplateBytes(dialog);
     ASSERT_EQ(bytes.size(), 78u);
     EXPECT_EQ(At<DWORD>(bytes, 0), 0x80C800C0u);
     EXPECT_EQ(At<DWORD>(bytes, 4) | At<WORD>(bytes, 8), 0u); // no extended style, no controls
@@ -45,22 +37,6 @@ TEST(Template, HeaderTitleAndTheFontOfTheDialogOrElseOfItsParent) {
     EXPECT_EQ(StringAt(bytes, 22), L"Nineteen characters");
     EXPECT_EQ(At<WORD>(bytes, 62), 12u);
     EXPECT_EQ(StringAt(bytes, 64), L"Tahoma");
-
-    TDialog untitled(nullptr);
-    untitled.SetPointSize(9);
-    CFont courier, arial;
-    untitled.SetFont(MakeFont(courier, 10, L"Courier New"));
-    bytes = TemplateBytes(untitled);
-    ASSERT_EQ(bytes.size(), 24u + 2 + 24);
-    EXPECT_EQ(At<WORD>(bytes, 24), 9u);
-    EXPECT_EQ(StringAt(bytes, 26), L"Courier New");
-    CWnd parent;
-    parent.CreateEx(0, L"STATIC", L"", WS_POPUP, {0, 0, 10, 10}, nullptr, 0);
-    parent.SetFont(MakeFont(arial, 14, L"Arial"), FALSE);
-    TDialog child(&parent);
-    bytes = TemplateBytes(child);
-    EXPECT_EQ(At<WORD>(bytes, 24), 14u);
-    EXPECT_EQ(StringAt(bytes, 26), L"Arial");
 }
 
 // x, y, cx, cy of the template header take in each control with a margin of five. A control
@@ -83,18 +59,6 @@ TEST(Template, ExtentAndDefaultRowsFollowTheControls) {
     dialog.AddItemOfType(130, L"typed", 0, 0, &lower, nullptr, 0);
     dialog.AddItemOfType(130, L"after", 0, 0, nullptr, nullptr, 0); // (7, 54, 99, 61)
     EXPECT_EQ(extent()[3], 66);
-}
-
-TEST(AutomaticIds, RiseAcrossDialogsAndSkipGivenIds) {
-    NextAutoId = 1024;
-    {
-        TDialog first(nullptr);
-        EXPECT_EQ(first.AddItem(L"STATIC", L"a", 0, 0, nullptr, nullptr, 0), 1024);
-        EXPECT_EQ(first.AddItemOfType(128, L"b", 0, 0, nullptr, nullptr, 0), 1025);
-        EXPECT_EQ(first.AddItem(L"STATIC", L"c", 0, 0, nullptr, nullptr, 77), 77);
-    }
-    TDialog second(nullptr);
-    EXPECT_EQ(second.AddItem(L"STATIC", L"d", 0, 0, nullptr, nullptr, 0), 1026);
 }
 
 } // namespace
