@@ -15,7 +15,7 @@ int CommaColumn() {
 }
 
 TEST_F(Typing, DigitsCommaBackspaceAndLeftOfTheBigNumericKeyboard) {
-    ASSERT_NO_FATAL_FAILURE(StartSession(SessionSettings{4}));
+    ASSERT_NO_FATAL_FAILURE(StartSession(4));
     Tap({{0, 3}, {0, 4}, {3, CommaColumn()}, {1, 4}}); // 7 8 , 5
     EXPECT_TRUE(NotepadShows(L"78,5"));
     Tap({{0, 9}}); // BS
@@ -25,7 +25,7 @@ TEST_F(Typing, DigitsCommaBackspaceAndLeftOfTheBigNumericKeyboard) {
 }
 
 TEST_F(Typing, PageToggleSwitchesBetweenHexLettersTabReturnAndTheLowerCaseOfTheOtherPage) {
-    ASSERT_NO_FATAL_FAILURE(StartSession(SessionSettings{2}));
+    ASSERT_NO_FATAL_FAILURE(StartSession(2));
     Tap({{0, 4}, {1, 0}, {2, 5}, {1, 6}}); // A TAB F RET
     EXPECT_TRUE(NotepadShows(L"A\tF\r\n"));
     Tap({{0, 0}, {1, 1}, {2, 1}, {2, 0}, {1, 0}}); // page toggle, b h euro $
@@ -36,7 +36,7 @@ TEST_F(Typing, PageToggleSwitchesBetweenHexLettersTabReturnAndTheLowerCaseOfTheO
 
 TEST_F(Typing, ShortcutKeysCopyPasteCutAndUndoThenHomeEuroAndDelete) {
     ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
-    ASSERT_NO_FATAL_FAILURE(StartSession(SessionSettings{1}));
+    ASSERT_NO_FATAL_FAILURE(StartSession(1));
     Tap({{2, 1}, {2, 2}}); // 1 2
     ASSERT_TRUE(NotepadShows(L"12"));
     SendMessageW(edit, EM_SETSEL, 0, -1);
