@@ -34,10 +34,13 @@ TEST(IniFile, RoundTripsKeepTheFirstOfDuplicatesAndDropCommentsAndOrphans) {
 TEST(IniFile, ReadsTakeTheFirstMatchUntrimmedAndNumbersLikeTextToInteger) {
     TempFolder folder;
     const std::wstring path = folder.Path(L"test.ini");
-    WriteBytes(path, "[S]\nk=\nn=2x\nm=-1\nz=abc\nbig=99999999999\nt = 3\n[s]\nt =9\n");
+    WriteBytes(path,
+               "[S]\nk=\nn=2x\nm=-1\nz=abc\nbig=99999999999\nt = 3\nplain\nc=d=e\n[s]\nt =9\n");
     IniFile ini(path);
     EXPECT_EQ(L" 3", ini.ReadText(L"s", L"t ", L"none"));
     EXPECT_EQ(L"", ini.ReadText(L"S", L"k", L"none"));
+    EXPECT_EQ(L"d=e", ini.ReadText(L"S", L"C", L"none")); // the name ends at the first "="
+    EXPECT_EQ(L"none", ini.ReadText(L"S", L"plain", L"none"));
     const std::pair<const wchar_t*, int> numbers[] = {
         {L"k", 5}, {L"N", 2}, {L"m", -1}, {L"z", 0}, {L"big", 2147483647}, {L"t", 5}};
     for (const auto& [key, number] : numbers)

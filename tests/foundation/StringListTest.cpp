@@ -15,24 +15,7 @@ Lines Entries(const StringList& list) {
     return texts;
 }
 
-// Names match ignoring case on the text before the first "="; positions outside do nothing.
-TEST(StringList, NamesValuesAndPositions) {
-    StringList list;
-    for (const wchar_t* line : {L"a=1", L"b=2", L"plain", L"c=d=e"})
-        list.Add(line);
-    EXPECT_EQ(-1, list.FindName(L"plain"));
-    EXPECT_EQ(2, list.Find(L"PLAIN"));
-    EXPECT_EQ(L"d=e", list.ValueOf(L"C"));
-    EXPECT_EQ(L"", list.At(4));
-    list.SetValueOf(L"A", L"5"); // in place, in the caller's letter case
-    list.SetValueOf(L"n", L"3");
-    list.SetValueOf(L"B", L"");
-    list.Insert(-1, L"x");
-    list.Remove(7);
-    list.Insert(0, L"first");
-    EXPECT_EQ((Lines{L"first", L"A=5", L"plain", L"c=d=e", L"n=3"}), Entries(list));
-}
-
+// Names and values are tried through the INI file.
 TEST(StringList, FilesAreUtf8AndEveryLineEndEndsALine) {
     const struct {
         const char* bytes;

@@ -31,7 +31,6 @@ public:
 
     void When(const std::wstring& title, Step step) { steps.emplace_back(title, std::move(step)); }
     size_t Waiting() const { return steps.size(); }
-    std::vector<std::wstring> seen; // titles of the dialogs shown, in order
 
 private:
     static DialogDriver*& Current() {
@@ -58,9 +57,9 @@ private:
     }
 
     void RunStep(HWND window) {
-        seen.push_back(WindowText(window));
+        const std::wstring title = WindowText(window);
         for (auto step = steps.begin(); step != steps.end(); ++step) {
-            if (step->first == seen.back()) {
+            if (step->first == title) {
                 Step action = std::move(step->second);
                 steps.erase(step);
                 action(window);
