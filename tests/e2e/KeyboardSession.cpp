@@ -49,13 +49,8 @@ void KeyboardSession::TearDownTestSuite() {
         DeleteFileW(SettingsFile);
 }
 
-void KeyboardSession::SetUp() {
-    if (!XdotoolAvailable())
-        GTEST_SKIP() << "xdotool is not available";
-}
-
-void KeyboardSession::StartSession(const SessionSettings& settings) {
-    ASSERT_NO_FATAL_FAILURE(WriteSettings(settings));
+void KeyboardSession::StartSession(int keyboardType) {
+    WriteSettingsFile({{"KeyboardType", keyboardType}});
     ASSERT_TRUE(StartProgram(L"notepad.exe", notepadProcess));
     ASSERT_TRUE(WaitFor([&] { return (edit = FindNotepadEdit()) != nullptr; }));
     notepad = FindNotepad();
@@ -75,18 +70,10 @@ void KeyboardSession::TearDown() {
     CloseAll(L"Notepad", notepadProcess);
 }
 
-void KeyboardSession::WriteSettings(const SessionSettings& settings) {
-    WriteSettingsFile({{"ColorType", settings.colorType}, {"KeyboardType", settings.keyboardType}});
-}
-
-void KeyboardSession::Tap(const KeyGrid& grid, int row, int column) {
-    XClick(KeyCentre(keyboard, grid, row, column));
-}
-
 void KeyboardSession::Tap(std::initializer_list<Key> keys) {
     const KeyGrid grid = CurrentGrid();
     for (const Key& key : keys)
-        Tap(grid, key.row, key.column);
+        XClick(KeyCentre(keyboard, grid, key.row, key.column));
 }
 
 testing::AssertionResult KeyboardSession::NotepadShows(const std::wstring& text) {

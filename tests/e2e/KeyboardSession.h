@@ -8,11 +8,6 @@
 
 #include <initializer_list>
 
-struct SessionSettings {
-    int keyboardType = 0;
-    int colorType = 1;
-};
-
 struct Key {
     int row;
     int column;
@@ -22,16 +17,13 @@ class KeyboardSession : public testing::Test {
 protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();
-    void SetUp() override;
     void TearDown() override;
 
-    // Writes the settings file, starts notepad and then the panel, and waits for both.
-    void StartSession(const SessionSettings& settings);
-    // Writes the settings file as the setup program would; the rest keeps its defaults.
-    static void WriteSettings(const SessionSettings& settings);
+    // Writes the settings file as the setup program would, with the keyboard of that type and
+    // the rest at its defaults; starts notepad and then the panel, and waits for both.
+    void StartSession(int keyboardType);
 
-    // Real clicks on the centres of keys, laid out by the given grid or by the settings file.
-    void Tap(const KeyGrid& grid, int row, int column);
+    // Real clicks on the centres of keys, laid out as the settings file says.
     void Tap(std::initializer_list<Key> keys);
     // Waits until notepad holds the text; false, with what it holds reported, when it does not.
     testing::AssertionResult NotepadShows(const std::wstring& text);

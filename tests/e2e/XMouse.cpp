@@ -41,10 +41,6 @@ void Xdotool(const std::string& arguments) {
 
 } // namespace
 
-bool XdotoolAvailable() {
-    return GetFileAttributesW(L"Z:\\usr\\bin\\xdotool") != INVALID_FILE_ATTRIBUTES;
-}
-
 void XClick(POINT at, int button) {
     Xdotool("mousemove " + At(at) + " click " + std::to_string(button));
 }

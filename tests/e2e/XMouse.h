@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-// Whether the xdotool program is installed where the distribution puts it.
-bool XdotoolAvailable();
 void XClick(POINT at, int button = 1);
 void XDoubleClick(POINT at);
 void XDrag(POINT from, POINT to);

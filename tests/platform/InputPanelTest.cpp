@@ -1,11 +1,16 @@
-// The input panel with an input method that records what the panel asks of it.
+// The input panel host: the input method it chooses, the panel with an input method that records
+// what the panel asks of it, and the input events it makes of the method's key events.
+#include "platform/inputpanel/ImRegistry.h"
 #include "platform/inputpanel/InputPanel.h"
-#include "platform/inputpanel/PanelPlacement.h"
+#include "platform/inputpanel/KeyEvents.h"
+#include "tests/support/Identity.h"
+#include "tests/support/Rects.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -20,10 +25,7 @@ public:
         calls.push_back("Release");
         return static_cast<ULONG>(--references);
     }
-    STDMETHODIMP Select(HWND window) override {
-        panel = window;
-        return Record("Select", selectResult);
-    }
+    STDMETHODIMP Select(HWND) override { return Record("Select"); }
     STDMETHODIMP Deselect() override { return Record("Deselect"); }
     STDMETHODIMP Showing() override { return Record("Showing"); }
     STDMETHODIMP Hiding() override { return Record("Hiding"); }
@@ -33,7 +35,7 @@ public:
         return Record("GetInfo");
     }
     STDMETHODIMP ReceiveSipInfo(SIPINFO* info) override {
-        sipInfos.push_back(*info);
+        told.push_back(*info);
         return Record("ReceiveSipInfo");
     }
     STDMETHODIMP RegisterCallback(IIMCallback* given) override {
@@ -45,142 +47,153 @@ public:
     STDMETHODIMP UserOptionsDlg(HWND) override { return Record("UserOptionsDlg"); }
 
     std::vector<std::string> calls;
-    std::vector<SIPINFO> sipInfos;
-    HRESULT selectResult = S_OK;
-    HWND panel = nullptr;
+    std::vector<SIPINFO> told;
     IIMCallback* callback = nullptr;
     LONG references = 1;
 
 private:
-    HRESULT Record(const char* call, HRESULT result = S_OK) {
+    HRESULT Record(const char* call) {
         calls.push_back(call);
-        return result;
+        return S_OK;
     }
 };
 
-MATCHER_P4(IsRect, left, top, right, bottom, "") {
-    return arg.left == left && arg.top == top && arg.right == right && arg.bottom == bottom;
-}
-
-RECT WindowRect(HWND window) {
-    RECT rect{};
-    GetWindowRect(window, &rect);
-    return rect;
-}
-
-class InputPanelTest : public testing::Test {
-protected:
-    void Open() {
-        ASSERT_EQ(panel.Open(&method), S_OK);
-        ASSERT_NE(method.callback, nullptr);
-        method.calls.clear();
-        method.sipInfos.clear();
-    }
-    // Removes the quit message that the closed panel leaves for its thread.
-    void TearDown() override {
-        panel.Close();
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            ;
-    }
-
-    const LONG cx = GetSystemMetrics(SM_CXSCREEN);
-    const LONG cy = GetSystemMetrics(SM_CYSCREEN);
+// Floating places are kept on the screen; docking takes the docked place whatever is given. The
+// menu answers keys too: the posted keys are waiting for it when it opens (Quit is tried end to
+// end).
+TEST(InputPanel, OpenSetImInfoMenuAndCloseDriveTheMethodInThePlatformOrder) {
+    const LONG cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
     FakeMethod method;
     InputPanel panel{GetModuleHandleW(nullptr)};
-};
-
-TEST_F(InputPanelTest, OpenAndCloseDriveTheMethodInThePlatformOrder) {
+    // The place of the panel, and what the method was last told of it.
+    const auto expectPanelAt = [&](const RECT& place, bool docked) {
+        EXPECT_EQ(WindowRect(panel.Window()), place);
+        EXPECT_EQ(panel.Docked(), docked);
+        ASSERT_FALSE(method.told.empty());
+        const SIPINFO& told = method.told.back();
+        EXPECT_EQ(told.cbSize, sizeof(SIPINFO));
+        EXPECT_EQ(told.fdwFlags, static_cast<DWORD>(SIPF_ON | (docked ? SIPF_DOCKED : 0)));
+        EXPECT_EQ(told.rcSipRect, place);
+        EXPECT_EQ(told.rcVisibleDesktop, RECT({0, 0, cx, docked ? cy - 69 : cy}));
+    };
     ASSERT_EQ(panel.Open(&method), S_OK);
     EXPECT_THAT(method.calls,
                 ElementsAre("Select", "GetInfo", "RegisterCallback", "ReceiveSipInfo", "Showing"));
-    EXPECT_EQ(method.panel, panel.Window());
     EXPECT_EQ(method.references, 2);
     EXPECT_TRUE(IsWindowVisible(panel.Window()));
-    EXPECT_TRUE(panel.Docked());
-    EXPECT_THAT(WindowRect(panel.Window()), IsRect(0, cy - 69, cx, cy));
-    ASSERT_EQ(method.sipInfos.size(), 1u);
-    const SIPINFO& info = method.sipInfos[0];
-    EXPECT_EQ(info.cbSize, sizeof(SIPINFO));
-    EXPECT_EQ(info.fdwFlags, static_cast<DWORD>(SIPF_ON | SIPF_DOCKED));
-    EXPECT_THAT(info.rcSipRect, IsRect(0, cy - 69, cx, cy));
-    EXPECT_THAT(info.rcVisibleDesktop, IsRect(0, 0, cx, cy - 69));
-
-    HWND window = panel.Window();
-    method.calls.clear();
-    panel.Close();
-    panel.Close();
-    EXPECT_THAT(method.calls, ElementsAre("Hiding", "Deselect", "Release"));
-    EXPECT_EQ(method.references, 1);
-    EXPECT_FALSE(IsWindow(window));
-}
-
-TEST(PanelPlacement, DockedHeightIsTheRequestedOneWhenTheScreenHasIt) {
-    constexpr SIZE Screen{240, 320};
-    EXPECT_EQ(DockedPanelHeight(RECT{0, 10, 130, 22}, Screen), 12);
-    EXPECT_EQ(DockedPanelHeight(RECT{0, 0, 0, 0}, Screen), DefaultPanelHeight);
-    EXPECT_EQ(DockedPanelHeight(RECT{0, 50, 130, 20}, Screen), DefaultPanelHeight);
-    EXPECT_EQ(DockedPanelHeight(RECT{0, 0, 130, 321}, Screen), DefaultPanelHeight);
-    EXPECT_EQ(DockedPanelHeight(RECT{0, 0, 0, 0}, SIZE{240, 50}), 50);
-}
-
-TEST_F(InputPanelTest, FailedSelectReleasesTheMethodAndLeavesNoPanel) {
-    method.selectResult = E_FAIL;
-    EXPECT_EQ(panel.Open(&method), E_FAIL);
-    EXPECT_THAT(method.calls, ElementsAre("Select"));
-    EXPECT_EQ(method.references, 1);
-    EXPECT_EQ(panel.Window(), nullptr);
-}
-
-TEST_F(InputPanelTest, SetImInfoFloatsThePanelOnTheScreenOrDocksItTellingTheMethodOfEachChange) {
-    Open();
-    IMINFO empty{sizeof(IMINFO), nullptr, nullptr, 0, 0, SIPF_ON, {50, 50, 50, 90}};
-    EXPECT_EQ(method.callback->SetImInfo(&empty), E_INVALIDARG);
-    EXPECT_EQ(method.callback->SetImInfo(nullptr), E_POINTER);
-    EXPECT_TRUE(method.sipInfos.empty());
-    const RECT docked{0, cy - 69, cx, cy};
+    expectPanelAt({0, cy - 69, cx, cy}, true);
     const struct {
         DWORD flags;
-        RECT given;
-        RECT panel; // kept on the screen when floating; the docked place whatever is given
+        RECT given, panel;
     } changes[] = {
         {SIPF_ON, {100, 120, 215, 180}, {100, 120, 215, 180}},
-        {SIPF_ON | SIPF_DOCKED, {0, 0, 50, 50}, docked},
+        {SIPF_ON | SIPF_DOCKED, {0, 0, 50, 50}, {0, cy - 69, cx, cy}},
         {SIPF_ON, {cx - 20, cy - 10, cx + 95, cy + 50}, {cx - 115, cy - 60, cx, cy}},
         {SIPF_ON, {-5, -7, 110, 53}, {0, 0, 115, 60}},
+        {SIPF_ON, {-5, -7, 110, 53}, {0, 0, 115, 60}}, // nothing new, nothing told
     };
     for (const auto& change : changes) {
         IMINFO info{sizeof(IMINFO), nullptr, nullptr, 0, 0, change.flags, change.given};
         EXPECT_EQ(method.callback->SetImInfo(&info), S_OK);
-        const RECT& p = change.panel;
-        EXPECT_THAT(WindowRect(panel.Window()), IsRect(p.left, p.top, p.right, p.bottom));
-        const bool isDocked = (change.flags & SIPF_DOCKED) != 0;
-        EXPECT_EQ(panel.Docked(), isDocked);
-        ASSERT_FALSE(method.sipInfos.empty());
-        const SIPINFO& told = method.sipInfos.back();
-        EXPECT_EQ(told.fdwFlags, change.flags);
-        EXPECT_THAT(told.rcSipRect, IsRect(p.left, p.top, p.right, p.bottom));
-        EXPECT_THAT(told.rcVisibleDesktop, IsRect(0, 0, cx, isDocked ? cy - 69 : cy));
+        expectPanelAt(change.panel, (change.flags & SIPF_DOCKED) != 0);
     }
-    EXPECT_EQ(method.sipInfos.size(), 4u);
-    IMINFO again{sizeof(IMINFO), nullptr, nullptr, 0, 0, SIPF_ON, {-5, -7, 110, 53}};
-    EXPECT_EQ(method.callback->SetImInfo(&again), S_OK);
-    EXPECT_EQ(method.sipInfos.size(), 4u) << "nothing new, nothing told";
+    EXPECT_EQ(method.told.size(), 5u);
+
+    HWND window = panel.Window();
+    method.calls.clear();
+    PostMessageW(window, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageW(window, WM_KEYDOWN, VK_RETURN, 0);
+    SendMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), MAKELPARAM(20, 400));
+    panel.Close();
+    panel.Close();
+    EXPECT_THAT(method.calls, ElementsAre("UserOptionsDlg", "Hiding", "Deselect", "Release"));
+    EXPECT_EQ(method.references, 1);
+    EXPECT_FALSE(IsWindow(window));
+    // The closed panel leaves a quit message for its thread.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        ;
 }
 
-// The menu answers keys too: the posted keys are waiting for it when it opens.
-void ChooseFromMenu(HWND panel, int downPresses) {
-    for (int i = 0; i < downPresses; ++i)
-        PostMessageW(panel, WM_KEYDOWN, VK_DOWN, 0);
-    PostMessageW(panel, WM_KEYDOWN, VK_RETURN, 0);
-    SendMessageW(panel, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(panel), MAKELPARAM(20, 400));
+void SetDefaultIm(const std::wstring& id) {
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, SipKey, DefaultImName);
+    if (!id.empty())
+        RegSetKeyValueW(HKEY_CURRENT_USER, SipKey, DefaultImName, REG_SZ, id.c_str(),
+                        static_cast<DWORD>((id.size() + 1) * sizeof(wchar_t)));
 }
 
-// Quit is tried end to end.
-TEST_F(InputPanelTest, MenuOpensTheMethodOptions) {
-    Open();
-    ChooseFromMenu(panel.Window(), 1);
-    EXPECT_THAT(method.calls, ElementsAre("UserOptionsDlg"));
+// With "DefaultIM" set or removed where the device keeps it (and put back after), the panel
+// loads the class of its command line, else DefaultIM's when that is a class ID, else
+// Plinkerpad. The refused command lines are tried end to end.
+TEST(ImRegistry, CommandLineClassIdWinsThenDefaultImThenPlinkerpad) {
+    const std::wstring saved = ReadDefaultIm();
+    constexpr wchar_t Other[] = L"{12345678-9ABC-DEF0-1234-56789ABCDEF0}";
+    const struct {
+        const wchar_t* defaultIm; // empty: no value
+        const wchar_t* commandLine;
+        const wchar_t* chosen;
+    } cases[] = {
+        {Other, L"", Other},
+        {Other, L"{9b1c7e42-5d3a-4f60-8e21-c47a0b93d615}", PlinkerpadClassId},
+        {L"", L"", PlinkerpadClassId},
+        {L"{12345678-9ABC}", L"", PlinkerpadClassId},
+    };
+    for (const auto& c : cases) {
+        SetDefaultIm(c.defaultIm);
+        CLSID clsid{};
+        EXPECT_TRUE(ChooseInputMethod(c.commandLine, &clsid));
+        wchar_t text[40] = L"";
+        StringFromGUID2(clsid, text, 40);
+        EXPECT_STREQ(text, c.chosen)
+            << "DefaultIM " << c.defaultIm << ", command line " << c.commandLine;
+    }
+    SetDefaultIm(saved);
+}
+
+// An input event as its virtual key, the character it carries (Unicode events) and its flags.
+using Event = std::tuple<WORD, WORD, DWORD>;
+using Events = std::vector<Event>;
+
+Events EventsOf(const std::vector<INPUT>& inputs) {
+    Events events;
+    for (const INPUT& input : inputs) {
+        EXPECT_EQ(input.type, static_cast<DWORD>(INPUT_KEYBOARD));
+        events.emplace_back(input.ki.wVk, input.ki.wVk ? 0 : input.ki.wScan, input.ki.dwFlags);
+    }
+    return events;
+}
+
+constexpr DWORD Unicode = KEYEVENTF_UNICODE, Extended = KEYEVENTF_EXTENDEDKEY, Up = KEYEVENTF_KEYUP;
+
+// Characters travel as Unicode events, Backspace, Tab and Return as their keys; without
+// characters the key is a virtual key, navigation keys extended. A release (key-state flags
+// 0x10040, a press 0x80) gives the same events going up.
+TEST(KeyEvents, CharactersAreUnicodeControlCharactersTheirKeysAndNavigationExtended) {
+    const struct {
+        UINT vk;
+        std::vector<UINT> chars;
+        Events down;
+    } cases[] = {
+        {'B', {'b'}, {{0, 'b', Unicode}}},
+        {'1',
+         {'1', 8364, '\r', '\t', '\b'},
+         {{0, '1', Unicode},
+          {0, 8364, Unicode},
+          {VK_RETURN, 0, 0},
+          {VK_TAB, 0, 0},
+          {VK_BACK, 0, 0}}},
+        {VK_HOME, {}, {{VK_HOME, 0, Extended}}},
+        {VK_LEFT, {}, {{VK_LEFT, 0, Extended}}},
+        {VK_DELETE, {}, {{VK_DELETE, 0, Extended}}},
+    };
+    for (const auto& c : cases) {
+        Events up;
+        for (const auto& [vk, ch, flags] : c.down)
+            up.emplace_back(vk, ch, flags | Up);
+        const auto size = static_cast<UINT>(c.chars.size());
+        EXPECT_EQ(EventsOf(CharEventInputs(c.vk, 0x80, size, c.chars.data())), c.down) << c.vk;
+        EXPECT_EQ(EventsOf(CharEventInputs(c.vk, 0x10040, size, c.chars.data())), up) << c.vk;
+    }
 }
 
 } // namespace

@@ -1,25 +1,15 @@
-// Drives the modal dialogs that the test's own thread opens, with real messages: once a dialog
-// window has been shown and the queue has run dry (it has painted), the first waiting step for
-// its title runs with the window. Steps read the dialog and post messages to it; the modal loop
-// then delivers them.
+// Drives the modal dialogs that the test's own thread opens: once a dialog has been shown and the
+// queue has run dry (it has painted), the first waiting step for its title runs with the window
+// and posts real messages, which the modal loop then delivers.
 #pragma once
 
-#include <windows.h>
+#include "tests/support/Rects.h"
 
 #include <functional>
-#include <ostream>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
-
-inline bool operator==(const RECT& a, const RECT& b) {
-    return EqualRect(&a, &b) != FALSE;
-}
-
-inline std::ostream& operator<<(std::ostream& out, const RECT& r) {
-    return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
 
 inline std::wstring WindowText(HWND window) {
     wchar_t text[512] = {};
@@ -41,7 +31,6 @@ public:
 
     void When(const std::wstring& title, Step step) { steps.emplace_back(title, std::move(step)); }
     size_t Waiting() const { return steps.size(); }
-    std::vector<std::wstring> seen; // titles of the dialogs shown, in order
 
 private:
     static DialogDriver*& Current() {
@@ -56,23 +45,21 @@ private:
         wchar_t className[16] = {};
         GetClassNameW(sent->hwnd, className, 16);
         if (code == HC_ACTION && sent->message == WM_SHOWWINDOW && sent->wParam &&
-            std::wstring(className) == L"#32770" && Current()->met.insert(sent->hwnd).second) {
+            std::wstring(className) == L"#32770" && Current()->met.insert(sent->hwnd).second)
             SetTimer(sent->hwnd, ReadyTimer, 1, Ready);
-        }
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
 
     static void CALLBACK Ready(HWND window, UINT, UINT_PTR, DWORD) {
         KillTimer(window, ReadyTimer);
-        if (DialogDriver* driver = Current()) {
+        if (DialogDriver* driver = Current())
             driver->RunStep(window);
-        }
     }
 
     void RunStep(HWND window) {
-        seen.push_back(WindowText(window));
+        const std::wstring title = WindowText(window);
         for (auto step = steps.begin(); step != steps.end(); ++step) {
-            if (step->first == seen.back()) {
+            if (step->first == title) {
                 Step action = std::move(step->second);
                 steps.erase(step);
                 action(window);
@@ -90,13 +77,11 @@ private:
 // The child control of a dialog with this text; null when there is none.
 inline HWND FindControl(HWND dialog, const std::wstring& text) {
     HWND child = GetWindow(dialog, GW_CHILD);
-    while (child && WindowText(child) != text) {
+    while (child && WindowText(child) != text)
         child = GetWindow(child, GW_HWNDNEXT);
-    }
     return child;
 }
 
-// Posts a click to the button with this text, as a tap on it would give.
 inline void Click(HWND dialog, const std::wstring& text) {
     PostMessageW(FindControl(dialog, text), BM_CLICK, 0, 0);
 }
@@ -111,8 +96,7 @@ inline bool IsChecked(HWND dialog, const std::wstring& text) {
 
 // A control's rectangle in its dialog's client coordinates, and a dialog-unit rectangle there.
 inline RECT ControlRect(HWND control) {
-    RECT rect = {};
-    GetWindowRect(control, &rect);
+    RECT rect = WindowRect(control);
     MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }

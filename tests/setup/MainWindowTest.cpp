@@ -19,133 +19,94 @@ protected:
     void SetUp() override { DeleteFileW(SettingsFile); }
     void TearDown() override { DeleteFileW(SettingsFile); }
 
-    // Opens a page, reads the named controls into shown (1 checked, 0 not, - absent), clicks
-    // the others and ends the page by finish: a button, "close" (the close box), "Enter" or
-    // "Escape" (pressed on the focused control). Returns the page's result.
-    int Run(int (*show)(), const wchar_t* title, const std::vector<std::wstring>& read,
-            const std::vector<std::wstring>& clicks, const std::wstring& finish) {
+    // Opens the page, checks that its OK button stands on row (unless 0), reads the named
+    // controls into the result (1 checked, 0 not, - absent), clicks the others and ends the page
+    // by a button, "close" (the close box), "Enter" or "Escape" (on the focused control).
+    std::wstring Run(const std::wstring& title, const std::vector<std::wstring>& read,
+                     const std::vector<std::wstring>& clicks, const std::wstring& finish,
+                     int row = 0) {
+        std::wstring shown;
         driver.When(title, [&](HWND page) {
-            for (const std::wstring& name : read) {
+            if (row != 0) {
+                EXPECT_EQ(ControlRect(FindControl(page, L"OK")),
+                          DialogUnitsToPixels(page, {7, row, 53, row + 8}))
+                    << title << " on row " << row;
+            }
+            for (const std::wstring& name : read)
                 shown += !FindControl(page, name) ? L'-' : IsChecked(page, name) ? L'1' : L'0';
-            }
-            for (const std::wstring& name : clicks) {
+            for (const std::wstring& name : clicks)
                 Click(page, name);
-            }
-            const WPARAM key = finish == L"Enter" ? VK_RETURN : VK_ESCAPE;
-            if (finish == L"close") {
+            if (finish == L"close")
                 PostMessageW(page, WM_SYSCOMMAND, SC_CLOSE, 0);
-            } else if (finish == L"Enter" || finish == L"Escape") {
-                PostMessageW(GetFocus() ? GetFocus() : page, WM_KEYDOWN, key, 1);
-            } else {
+            else if (finish == L"Enter" || finish == L"Escape")
+                PostMessageW(GetFocus() ? GetFocus() : page, WM_KEYDOWN,
+                             finish == L"Enter" ? VK_RETURN : VK_ESCAPE, 1);
+            else
                 Click(page, finish);
-            }
         });
-        shown.clear();
-        return show();
+        const std::map<std::wstring, int (*)()> pages = {{L"General", ShowGeneralPage},
+                                                         {L"Finger", ShowFingerPage},
+                                                         {L"Sniplets", ShowSnipletsPage}};
+        EXPECT_EQ(pages.at(title)(), finish == L"OK" || finish == L"Enter" ? IDOK : IDCANCEL)
+            << title << " ended by " << finish;
+        return shown;
     }
 
-    void ExpectStored(const SettingValues& values) {
+    // The file holds the values, and so does the record.
+    static void ExpectStored(const SettingValues& values) {
         EXPECT_EQ(ReadSettingsFile(), SettingsText(values));
+        ASSERT_TRUE(SaveSettings());
+        EXPECT_EQ(ReadSettingsFile(), SettingsText(values)) << "the record";
     }
 
     DialogDriver driver;
-    std::wstring shown;
 };
 
-const std::wstring No3D = L"No 3D (maximize speed)", ShowButtons = L"Show Dialog buttons",
-                   AtBottom = L"Dialog buttons at screen bottom";
+const std::wstring No3D = L"No 3D (maximize speed)", AtBottom = L"Dialog buttons at screen bottom";
 
-TEST_F(Pages, ShowTheFileAndOkSavesExactlyTheChoice) {
+// The button row stands under the content, or at row 98 from the next page on.
+TEST_F(Pages, ShowTheFileAndOkSavesExactlyTheChoiceWhileCancelOrAFailedSaveKeepsIt) {
     WriteSettingsFile({{"ColorType", 2}, {"No3D", 0}, {"KeyboardType", 3}});
-    EXPECT_EQ(Run(ShowGeneralPage, L"General", {L"Colored", L"Gray", No3D, ShowButtons},
-                  {L"Gray", No3D, AtBottom}, L"OK"),
-              IDOK);
-    EXPECT_EQ(shown, L"1001");
+    EXPECT_EQ(Run(L"General", {L"Colored", L"Gray", No3D, L"Show Dialog buttons"},
+                  {L"Gray", No3D, AtBottom}, L"OK", 82),
+              L"1001");
+    EXPECT_EQ(Run(L"Finger", {}, {}, L"Cancel", 98), L"");
     ExpectStored({{"ColorType", 1}, {"DlgBtnBottom", 1}, {"KeyboardType", 3}});
-}
-
-TEST_F(Pages, CancelAndTheCloseBoxRestoreTheFileValues) {
-    // Not as a save writes it: any write would show.
-    const std::string file = "[Keyboard]\r\nFloatingSizeType=1\r\n";
-    WriteBytes(SettingsFile, file);
-    EXPECT_EQ(Run(ShowFingerPage, L"Finger", {L"Medium"}, {L"Large"}, L"Cancel"), IDCANCEL);
-    EXPECT_EQ(shown, L"1");
-    EXPECT_EQ(GetSettings().FloatingSizeType, 1);
-    EXPECT_EQ(Run(ShowGeneralPage, L"General", {}, {L"Colored"}, L"close"), IDCANCEL);
-    EXPECT_EQ(GetSettings().ColorType, 1);
-    EXPECT_EQ(ReadSettingsFile(), file);
-}
-
-TEST_F(Pages, UnofferedKeyboardShowsNoChoiceAndStoresMinusOne) {
+    // A keyboard that the page does not offer: no choice shown, -1 stored.
     WriteSettingsFile({{"KeyboardType", 7}});
-    EXPECT_EQ(Run(ShowFingerPage, L"Finger",
+    EXPECT_EQ(Run(L"Finger",
                   {L"Numeric", L"Extended", L"Numeric + hex", L"Extended + hex", L"Big numeric"},
-                  {}, L"OK"),
-              IDOK);
-    EXPECT_EQ(shown, L"00000");
+                  {}, L"OK", 86),
+              L"00000");
+    Run(L"Sniplets", {}, {}, L"OK", 20);
     ExpectStored({{"KeyboardType", -1}});
-}
 
-TEST_F(Pages, WithoutButtonsEnterAcceptsAndEscapeCancels) {
     WriteSettingsFile({{"ShowDlgBtn", 0}});
-    EXPECT_EQ(Run(ShowFingerPage, L"Finger", {L"OK", L"Cancel"}, {L"Medium"}, L"Enter"), IDOK);
-    EXPECT_EQ(shown, L"--");
-    EXPECT_EQ(Run(ShowGeneralPage, L"General", {}, {L"Colored"}, L"Escape"), IDCANCEL);
+    EXPECT_EQ(Run(L"Finger", {L"OK", L"Cancel"}, {L"Medium"}, L"Enter"), L"--");
+    Run(L"General", {}, {L"Colored"}, L"Escape");
     ExpectStored({{"ShowDlgBtn", 0}, {"FloatingSizeType", 1}});
-}
+    WriteSettingsFile({{"FloatingSizeType", 1}});
+    EXPECT_EQ(Run(L"Finger", {L"Medium"}, {L"Large"}, L"Cancel"), L"1");
+    EXPECT_EQ(Run(L"General", {L"Gray"}, {L"Colored"}, L"close"), L"1");
+    ExpectStored({{"FloatingSizeType", 1}});
 
-TEST_F(Pages, ButtonRowsUnderTheContentOrAt98FromTheNextPageOn) {
-    const struct {
-        bool freshFile;
-        int (*show)();
-        const wchar_t* title;
-        int row;
-        const wchar_t* click;
-    } cases[] = {
-        {true, ShowGeneralPage, L"General", 82, AtBottom.c_str()},
-        {false, ShowFingerPage, L"Finger", 98, nullptr},
-        {true, ShowFingerPage, L"Finger", 86, nullptr},
-        {false, ShowSnipletsPage, L"Sniplets", 20, nullptr},
-    };
-    for (const auto& c : cases) {
-        if (c.freshFile) {
-            WriteSettingsFile({});
-        }
-        driver.When(c.title, [&](HWND page) {
-            EXPECT_EQ(ControlRect(FindControl(page, L"OK")),
-                      DialogUnitsToPixels(page, {7, c.row, 53, c.row + 8}))
-                << c.title << " on row " << c.row;
-            if (c.click) {
-                Click(page, c.click);
-            }
-            Click(page, L"OK");
-        });
-        EXPECT_EQ(c.show(), IDOK);
-    }
-}
-
-TEST_F(Pages, AFailedSaveIsToldAndLeavesTheFileAsItWas) {
-    WriteSettingsFile({{"ColorType", 0}});
     // Held open without write sharing, the file cannot be rewritten (read-only attributes do not
-    // stop processes running as root).
+    // stop processes running as root): OK tells so, and the file and the record stay.
     HANDLE held = CreateFileW(SettingsFile, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                               0, nullptr);
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
     std::wstring told;
-    driver.When(L"General", [](HWND page) {
-        Click(page, L"Colored");
-        Click(page, L"OK");
-    });
     driver.When(MessageBoxTitle(), [&](HWND box) {
         told = MessageBoxText(box);
         PostCommand(box, IDOK);
     });
-    EXPECT_EQ(ShowGeneralPage(), IDOK);
+    Run(L"General", {}, {L"Colored"}, L"OK");
     CloseHandle(held);
     EXPECT_NE(told.find(L"could not be saved"), std::wstring::npos);
-    ExpectStored({{"ColorType", 0}});
+    ExpectStored({{"FloatingSizeType", 1}});
 }
 
+// A file too large to read: told on opening, the defaults shown, nothing saved over it.
 TEST_F(Pages, AFileTooLargeToReadIsToldShowsTheDefaultsAndIsNotSavedOver) {
     const std::string file = "[Keyboard]\r\nKeyboardType=3\r\n;" + std::string(1 << 20, 'x');
     WriteBytes(SettingsFile, file);
@@ -156,29 +117,21 @@ TEST_F(Pages, AFileTooLargeToReadIsToldShowsTheDefaultsAndIsNotSavedOver) {
             PostCommand(box, IDOK);
         });
     }
-    EXPECT_EQ(Run(ShowFingerPage, L"Finger", {L"Numeric"}, {L"Big numeric"}, L"OK"), IDOK);
-    EXPECT_EQ(shown, L"1");
-    EXPECT_EQ(driver.seen,
-              std::vector<std::wstring>({MessageBoxTitle(), L"Finger", MessageBoxTitle()}));
+    EXPECT_EQ(Run(L"Finger", {L"Numeric"}, {L"Big numeric"}, L"OK"), L"1");
     ASSERT_EQ(told.size(), 2u);
     EXPECT_EQ(told[0].find(L"OK: The settings file is too large"), 0u);
     EXPECT_NE(told[1].find(L"could not be saved"), std::wstring::npos);
     EXPECT_TRUE(ReadSettingsFile() == file);
 }
 
-class MainWindow : public Pages {
-protected:
-    void SetUp() override {
-        Pages::SetUp();
-        app.m_pMainWnd = &dialog;
-    }
+// The steps check the windows they close: a step that did not run leaves its dialog open.
+TEST_F(Pages, TheMainWindowPlacesItsButtonsAndOpensThePagesOverItself) {
     CWinApp app;
     SetupDialog dialog;
-};
-
-// The steps check the dialogs they close: a step that did not run leaves its dialog open.
-TEST_F(MainWindow, ButtonsStandInTheirBandsAndTheLabelsAreSet) {
+    app.m_pMainWnd = &dialog;
+    HWND mainWindow = nullptr, generalOwner = nullptr;
     driver.When(L"Plinkerpad Setup", [&](HWND main) {
+        mainWindow = main;
         RECT client;
         GetClientRect(main, &client);
         const int w = client.right;
@@ -192,26 +145,15 @@ TEST_F(MainWindow, ButtonsStandInTheirBandsAndTheLabelsAreSet) {
             {IDC_KEYBOARD, {15 + third2, 187, 10 + 2 * third2, 215}},
             {IDC_GENERAL, {20 + third3, 149, 15 + 2 * third3, 177}},
         };
-        for (const auto& [id, rect] : expected) {
+        for (const auto& [id, rect] : expected)
             EXPECT_EQ(ControlRect(GetDlgItem(main, id)), rect) << "button " << id;
-        }
         EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, IDC_SNIPLETS)));
         EXPECT_NE(SendMessageW(main, WM_GETICON, ICON_BIG, 0), 0);
         // "V 1.12 - hh:mm:ss - Mmm dd yyyy", the build's own time and date.
         std::wstring version = WindowText(GetDlgItem(main, IDC_VERSION));
-        for (size_t i = 9; i < 17 && i < version.size(); ++i) {
+        for (size_t i = 9; i < 17 && i < version.size(); ++i)
             version[i] = iswdigit(version[i]) ? L'0' : version[i];
-        }
         EXPECT_EQ(version, L"V 1.12 - 00:00:00 - " __DATE__);
-        PostCommand(main, IDOK);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-}
-
-TEST_F(MainWindow, PagesOpenOverItAndSaveTheirChoice) {
-    HWND mainWindow = nullptr, generalOwner = nullptr;
-    driver.When(L"Plinkerpad Setup", [&](HWND main) {
-        mainWindow = main;
         Click(main, L"General");
     });
     driver.When(L"General", [&](HWND page) {
