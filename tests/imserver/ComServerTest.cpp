@@ -5,7 +5,6 @@
 
 namespace {
 
-// {00000000-0000-0000-0000-0000DEADBEEF}: no class or interface of the library.
 constexpr GUID Unknown = {0, 0, 0, {0, 0, 0, 0, 0xDE, 0xAD, 0xBE, 0xEF}};
 
 template <typename T> void** Out(T** pointer) {

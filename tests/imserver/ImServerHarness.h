@@ -60,8 +60,8 @@ public:
         *out = known ? this : nullptr;
         return known ? (AddRef(), S_OK) : E_NOINTERFACE;
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references; }
-    STDMETHODIMP_(ULONG) Release() override { return --references; }
+    STDMETHODIMP_(ULONG) AddRef() override { return 1; } // lives as long as its test
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
     STDMETHODIMP SetImInfo(IMINFO* info) override {
         return Record(ImInfoCall(info->fdwFlags, info->rcSipRect));
     }
@@ -75,7 +75,6 @@ public:
     STDMETHODIMP SendString(BSTR, DWORD) override { return Record("string"); }
 
     std::vector<std::string> Calls;
-    ULONG references = 1;
 
 private:
     HRESULT Record(const std::string& call) {
@@ -125,4 +124,13 @@ inline HWND CreatePanelWindow(int left, int top, int width, int height) {
                                  width, height, nullptr, nullptr, nullptr, nullptr);
     PumpMessages();
     return panel;
+}
+
+inline HWND FindKeyboardWindow(HWND panel) {
+    return FindWindowExW(panel, nullptr, L"PlinkerpadWndCls", nullptr);
+}
+
+// A mouse message's point: x and y as 16-bit words.
+inline LPARAM PointParam(int x, int y) {
+    return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
 }

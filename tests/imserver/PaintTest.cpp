@@ -4,15 +4,11 @@
 
 namespace {
 
-constexpr COLORREF Black = 0x000000;
-constexpr COLORREF White = 0xFFFFFF;
-constexpr COLORREF Gray = 0xC0C0C0;
-constexpr COLORREF CornerGray = 0x909090;
+constexpr COLORREF Black = 0x000000, White = 0xFFFFFF, Gray = 0xC0C0C0, CornerGray = 0x909090;
 constexpr COLORREF StripGray = 0x808080; // the stock grey brush
 
 class Painting : public SelectedKeyboard {
 protected:
-    // Starts with the settings, on the alternate page if asked, and paints the keyboard.
     void Show(const TestSettings& wanted, bool alternate = false) {
         Start(wanted);
         if (alternate)
@@ -123,15 +119,14 @@ TEST_F(Painting, ShadowedOrFlatKeysAndThePressedKey) {
 
 TEST_F(Painting, TwoCellKeysAreDrawnAsOne) {
     Show({1, 0, 4, 0}); // "Big numeric"
-    // Single keys leave a white gap between rows 2 and 3; "RET" in column 6 runs on.
+    // Single keys leave white gaps; "RET" (column 6) and "SPC" (row 3, columns 1 and 2) run on.
     const RECT upper = Grid().Face(6, 2);
     EXPECT_EQ(Pixel(Grid().Face(5, 2).right, upper.bottom + 1), White);
     EXPECT_EQ(Pixel(upper.right, upper.bottom + 1), Black);
-    // "SPC" covers columns 1 and 2 of row 3, its shadow runs on; "0" is a key of its own.
     const RECT left = Grid().Face(1, 3);
     EXPECT_EQ(Pixel(left.right + 1, left.bottom), Black);
     EXPECT_EQ(Pixel(Grid().Face(4, 3).right + 1, left.bottom), White);
-    EXPECT_EQ(Pixel(Grid().Face(3, 3).left, left.bottom - 3), Black);
+    EXPECT_EQ(Pixel(Grid().Face(3, 3).left, left.bottom - 3), Black); // "0", a key of its own
 }
 
 // The settings file and the panel's size are read again at each paint: the last key shows its

@@ -43,7 +43,7 @@ protected:
         ASSERT_NE(method = dll->CreateInputMethod(), nullptr);
         panel = CreatePanelWindow(100, 150, 240, 80);
         ASSERT_EQ(method->Select(panel), S_OK);
-        ASSERT_NE(keyboard = FindWindowExW(panel, nullptr, L"PlinkerpadWndCls", nullptr), nullptr);
+        ASSERT_NE(keyboard = FindKeyboardWindow(panel), nullptr);
         UpdateWindow(keyboard);
         IMINFO info = {};
         ASSERT_EQ(method->GetInfo(&info), S_OK);
@@ -66,7 +66,7 @@ protected:
 
     void Send(UINT message, POINT at) {
         SendMessageW(keyboard, message, message == WM_MOUSEMOVE ? 0 : MK_LBUTTON,
-                     MAKELPARAM(static_cast<WORD>(at.x), static_cast<WORD>(at.y)));
+                     PointParam(at.x, at.y));
     }
     void Tap(POINT at) {
         Send(WM_LBUTTONDOWN, at);
