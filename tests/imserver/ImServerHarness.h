@@ -130,7 +130,6 @@ inline HWND FindKeyboardWindow(HWND panel) {
     return FindWindowExW(panel, nullptr, L"PlinkerpadWndCls", nullptr);
 }
 
-// A mouse message's point: x and y as 16-bit words.
 inline LPARAM PointParam(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
 }
