@@ -81,7 +81,7 @@ void ReadWholeFile(const std::wstring& path) {
 }
 
 void BenchLoadSettings() {
-    WriteSettingsFile({});
+    WriteSettingsFile(SettingValues{});
     const std::wstring path = SettingsFilePath();
     Report("LoadSettings",
            Compare(

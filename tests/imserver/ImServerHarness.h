@@ -1,48 +1,84 @@
-// Drives the built Plinkerpad.dll as the input panel does: loads it, creates the input method,
-// selects it into a real panel window and records what it sends back.
+// Drives the built Plinkerpad.dll as the input panel does, recording what it sends back.
 #pragma once
 
+#include "foundation/ClassId.h"
 #include "platform/sip/sip.h"
+#include "tests/support/Files.h"
+#include "tests/support/Identity.h"
 
 #include <array>
+#include <cstdio>
 #include <string>
 #include <vector>
-
-// {9B1C7E42-5D3A-4F60-8E21-C47A0B93D615}
-inline constexpr CLSID TestClsid = {
-    0x9B1C7E42, 0x5D3A, 0x4F60, {0x8E, 0x21, 0xC4, 0x7A, 0x0B, 0x93, 0xD6, 0x15}};
 
 struct TestSettings {
     int ColorType = 1, No3D = 0, KeyboardType = 0, FloatingSizeType = 0;
 };
 
 // Writes C:\Plinkerpad.ini as the setup program would, or deletes it.
-void WriteSettingsFile(const TestSettings& settings);
+inline void WriteSettingsFile(const TestSettings& s) {
+    WriteSettingsFile(SettingValues{{"ColorType", s.ColorType},
+                                    {"No3D", s.No3D},
+                                    {"FloatingSizeType", s.FloatingSizeType},
+                                    {"KeyboardType", s.KeyboardType}});
+}
 inline void RemoveSettingsFile() {
-    DeleteFileW(L"C:\\Plinkerpad.ini");
+    DeleteFileW(SettingsFile);
 }
 
-// Records every call, one line each: "chars vk=55 flags=0x80 n=1 shift=0x80 ch=55",
-// "vkey 0xa2 4", "iminfo flags=1 (157,161,272,221)".
+template <typename... Args> std::string Format(const char* format, Args... args) {
+    char text[160];
+    snprintf(text, sizeof(text), format, args...);
+    return text;
+}
+
+// Calls as recorded: "chars vk=55 flags=0x80 n=1 shift=0x80 ch=55", "iminfo flags=1 (0,0,9,9)".
+inline std::string CharCall(UINT key, UINT flags, UINT count, UINT shift, UINT character) {
+    return Format("chars vk=%u flags=0x%x n=%u shift=0x%x ch=%u", key, flags, count, shift,
+                  character);
+}
+inline std::string ImInfoCall(DWORD flags, const RECT& r) {
+    return Format("iminfo flags=%lu (%ld,%ld,%ld,%ld)", flags, r.left, r.top, r.right, r.bottom);
+}
+
+// Each key's press and release, {virtual key, character, count (0: no character)}.
+inline std::vector<std::string> Typed(std::initializer_list<std::array<UINT, 3>> keys) {
+    std::vector<std::string> calls;
+    for (const auto& key : keys)
+        for (UINT flags : {0x80u, 0x10040u})
+            calls.push_back(CharCall(key[0], flags, key[2], flags, key[1]));
+    return calls;
+}
+
 class RecordingCallback : public IIMCallback {
 public:
-    STDMETHODIMP QueryInterface(REFIID iid, void** out) override;
-    STDMETHODIMP_(ULONG) AddRef() override { return ++references; }
-    STDMETHODIMP_(ULONG) Release() override { return --references; }
-    STDMETHODIMP SetImInfo(IMINFO* info) override;
-    STDMETHODIMP SendVirtualKey(BYTE key, DWORD flags) override;
+    STDMETHODIMP QueryInterface(REFIID iid, void** out) override {
+        const bool known = IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IIMCallback);
+        *out = known ? this : nullptr;
+        return known ? (AddRef(), S_OK) : E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return 1; } // lives as long as its test
+    STDMETHODIMP_(ULONG) Release() override { return 1; }
+    STDMETHODIMP SetImInfo(IMINFO* info) override {
+        return Record(ImInfoCall(info->fdwFlags, info->rcSipRect));
+    }
+    STDMETHODIMP SendVirtualKey(BYTE key, DWORD flags) override {
+        return Record(Format("vkey 0x%x %lu", key, flags));
+    }
     STDMETHODIMP SendCharEvents(UINT key, UINT flags, UINT count, UINT* shift,
-                                UINT* chars) override;
-    STDMETHODIMP SendString(BSTR, DWORD) override;
+                                UINT* chars) override {
+        return Record(CharCall(key, flags, count, *shift, *chars));
+    }
+    STDMETHODIMP SendString(BSTR, DWORD) override { return Record("string"); }
 
     std::vector<std::string> Calls;
-    ULONG references = 1;
-};
 
-// The press and the release of each key in turn, {virtual key, character, count}; count 0 is a
-// virtual key without a character.
-std::vector<std::string> Typed(std::initializer_list<std::array<UINT, 3>> keys);
-std::string ImInfoCall(DWORD flags, const RECT& rect);
+private:
+    HRESULT Record(const std::string& call) {
+        Calls.push_back(call);
+        return S_OK;
+    }
+};
 
 inline std::array<LONG, 4> Sides(const RECT& r) {
     return {r.left, r.top, r.right, r.bottom};
@@ -51,23 +87,46 @@ inline std::array<LONG, 4> Sides(const RECT& r) {
 // The loaded library, freed with the object.
 struct PlinkerpadDll {
     ~PlinkerpadDll() { FreeLibrary(Module); }
-    HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** out) const;
-    // An export without arguments: DllCanUnloadNow, DllRegisterServer, DllUnregisterServer.
-    HRESULT Call(const char* name) const;
-    // A new input method through the class factory, or null.
-    IInputMethod* CreateInputMethod() const;
+    template <typename Function> Function Export(const char* name) const {
+        return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(Module, name)));
+    }
+    HRESULT GetClassObject(REFCLSID clsid, REFIID iid, void** out) const {
+        using Function = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+        return Export<Function>("DllGetClassObject")(clsid, iid, out);
+    }
+    HRESULT Call(const char* name) const { return Export<HRESULT(STDAPICALLTYPE*)()>(name)(); }
+    IInputMethod* CreateInputMethod() const {
+        IClassFactory* factory = nullptr;
+        void* method = nullptr;
+        if (SUCCEEDED(GetClassObject(CLSID_Plinkerpad, IID_IClassFactory,
+                                     reinterpret_cast<void**>(&factory)))) {
+            factory->CreateInstance(nullptr, IID_IInputMethod, &method);
+            factory->Release();
+        }
+        return static_cast<IInputMethod*>(method);
+    }
 
     const HMODULE Module = LoadLibraryW(L"Plinkerpad.dll");
 };
 
-void PumpMessages();
+inline void PumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+}
 
 // A bare top-level panel window (no border: its client rectangle is its window rectangle).
-HWND CreatePanelWindow(int left, int top, int width, int height);
+inline HWND CreatePanelWindow(int left, int top, int width, int height) {
+    HWND panel = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, left, top,
+                                 width, height, nullptr, nullptr, nullptr, nullptr);
+    PumpMessages();
+    return panel;
+}
 
-HWND FindKeyboardWindow(HWND panel);
+inline HWND FindKeyboardWindow(HWND panel) {
+    return FindWindowExW(panel, nullptr, L"PlinkerpadWndCls", nullptr);
+}
 
-// A mouse message's point: x and y as 16-bit words.
 inline LPARAM PointParam(int x, int y) {
     return MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y));
 }

@@ -2,13 +2,28 @@
 // screen and the recording callback registered, with helpers to touch and read the keyboard.
 #pragma once
 
+#include "keyboard/KeyboardTypes.h"
 #include "tests/imserver/ImServerHarness.h"
-#include "tests/support/GridOracle.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// Where the keys of a docked keyboard belong, worked out afresh from the keyboard-type records.
+struct GridOracle {
+    // A single-cell key's face as drawn with a shadow (flat: a pixel larger); a point inside.
+    RECT Face(int column, int row) const {
+        const int left = Margin + StripWidth + column * KeyWidth, top = Margin + row * KeyHeight;
+        return {left, top, left + KeyWidth - Margin, top + KeyHeight - Margin};
+    }
+    POINT Centre(int column, int row) const {
+        const RECT face = Face(column, row);
+        return {(face.left + face.right + Margin) / 2, (face.top + face.bottom + Margin) / 2};
+    }
+    static constexpr int StripWidth = 9;
+    int Margin, KeyWidth, KeyHeight;
+};
 
 class SelectedKeyboard : public ::testing::Test {
 protected:
@@ -19,7 +34,7 @@ protected:
     }
 
     // Writes the settings, loads the library and selects the input method into a new panel,
-    // after stopping what ran before.
+    // after stopping what ran before; as the panel does, it paints the keyboard before GetInfo.
     void Start(const TestSettings& wanted, bool registerCallback = true) {
         Stop();
         callback.Calls.clear();
@@ -29,6 +44,7 @@ protected:
         panel = CreatePanelWindow(100, 150, 240, 80);
         ASSERT_EQ(method->Select(panel), S_OK);
         ASSERT_NE(keyboard = FindKeyboardWindow(panel), nullptr);
+        UpdateWindow(keyboard);
         IMINFO info = {};
         ASSERT_EQ(method->GetInfo(&info), S_OK);
         if (registerCallback)
@@ -46,7 +62,6 @@ protected:
         panel = keyboard = nullptr;
         dll.reset();
     }
-    // Rewrites the settings file; the keyboard picks them up at its next paint or tap.
     void ChangeSettings(const TestSettings& wanted) { WriteSettingsFile(settings = wanted); }
 
     void Send(UINT message, POINT at) {
@@ -58,8 +73,13 @@ protected:
         Send(WM_LBUTTONUP, at);
     }
     void TapCell(int column, int row) { Tap(Grid().Centre(column, row)); }
-    // The bottom of a 640 x 480 visible desktop after ReceiveSipInfo: 480 unless the keyboard
-    // is shown and floating.
+    // Presses the handle strip at (4, 30) and lifts at the client point x, y.
+    void Drag(int x, int y) {
+        Send(WM_LBUTTONDOWN, {4, 30});
+        Send(WM_MOUSEMOVE, {(4 + x) / 2, (30 + y) / 2});
+        Send(WM_LBUTTONUP, {x, y});
+    }
+    // The bottom of a 640 x 480 visible desktop after ReceiveSipInfo.
     LONG VisibleBottom() {
         SIPINFO sip = {};
         sip.cbSize = sizeof(sip);
@@ -68,7 +88,6 @@ protected:
         return sip.rcVisibleDesktop.bottom;
     }
 
-    // Repaints the whole keyboard now; reads one of its pixels.
     void Repaint(bool erase = false) {
         InvalidateRect(keyboard, nullptr, erase);
         UpdateWindow(keyboard);
@@ -79,17 +98,18 @@ protected:
         ReleaseDC(keyboard, dc);
         return colour;
     }
-    // Where the keys of the current settings belong in the keyboard window as it is now.
     GridOracle Grid() const {
         RECT client = {};
         GetClientRect(keyboard, &client);
-        return GridOracle(settings.KeyboardType, settings.No3D, client.right, client.bottom);
+        const int margin = settings.No3D == 1 ? 0 : 2;
+        const KeyboardType& type = KeyboardTypes[settings.KeyboardType];
+        return {margin, (client.right - margin - GridOracle::StripWidth) / type.Columns,
+                (client.bottom - margin) / type.Rows};
     }
 
     TestSettings settings;
     std::unique_ptr<PlinkerpadDll> dll;
     RecordingCallback callback;
     IInputMethod* method = nullptr;
-    HWND panel = nullptr;
-    HWND keyboard = nullptr;
+    HWND panel = nullptr, keyboard = nullptr;
 };
