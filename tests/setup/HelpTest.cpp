@@ -31,8 +31,9 @@ TEST(Help, TheViewerOpensTheDocumentAtItsContents) {
     ASSERT_TRUE(CopyFileW(PEGHELP_EXE, L"C:\\windows\\PegHelp.exe", FALSE));
     ASSERT_TRUE(CopyFileW(HELP_DOCUMENT, L"C:\\windows\\Plinkerpad.Hlp.htm", FALSE));
     ShowHelp();
+    // A first start in a fresh prefix under load may take many seconds.
     HWND window = nullptr;
-    for (int attempt = 0; attempt < 200 && !(window && IsWindowVisible(window)); ++attempt) {
+    for (int attempt = 0; attempt < 600 && !(window && IsWindowVisible(window)); ++attempt) {
         Sleep(50);
         window = FindWindowW(L"PegHelpWnd", nullptr);
     }
