@@ -6,7 +6,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
-// A handle released with its owner by the Release function. A null handle is no handle.
+// A handle released with its owner by the platform's Release function (its result is ignored).
+// A null handle is no handle.
 template <typename Handle, auto Release> class OwnedHandle {
 public:
     OwnedHandle() = default;
@@ -42,36 +43,14 @@ private:
     Handle held = nullptr;
 };
 
-inline void CloseRegistryKey(HKEY key) {
-    RegCloseKey(key);
-}
-inline void CloseFileHandle(HANDLE handle) {
-    CloseHandle(handle);
-}
-inline void FreeLocalBlock(HLOCAL block) {
-    LocalFree(block);
-}
-inline void DestroyPopupMenu(HMENU menu) {
-    DestroyMenu(menu);
-}
-inline void DeleteGdiObject(HGDIOBJ object) {
-    DeleteObject(object);
-}
-inline void DeleteMemoryDc(HDC dc) {
-    DeleteDC(dc);
-}
-inline void DestroyImageList(HIMAGELIST list) {
-    ImageList_Destroy(list);
-}
-
-using OwnedKey = OwnedHandle<HKEY, CloseRegistryKey>;
-using OwnedFile = OwnedHandle<HANDLE, CloseFileHandle>; // null, never INVALID_HANDLE_VALUE
-using OwnedLocal = OwnedHandle<HLOCAL, FreeLocalBlock>;
-using OwnedMenu = OwnedHandle<HMENU, DestroyPopupMenu>;
-using OwnedBrush = OwnedHandle<HBRUSH, DeleteGdiObject>;
-using OwnedBitmap = OwnedHandle<HBITMAP, DeleteGdiObject>;
-using OwnedMemoryDc = OwnedHandle<HDC, DeleteMemoryDc>;
-using OwnedImageList = OwnedHandle<HIMAGELIST, DestroyImageList>;
+using OwnedKey = OwnedHandle<HKEY, RegCloseKey>;
+using OwnedFile = OwnedHandle<HANDLE, CloseHandle>; // null, never INVALID_HANDLE_VALUE
+using OwnedLocal = OwnedHandle<HLOCAL, LocalFree>;
+using OwnedMenu = OwnedHandle<HMENU, DestroyMenu>;
+using OwnedBrush = OwnedHandle<HBRUSH, DeleteObject>;
+using OwnedBitmap = OwnedHandle<HBITMAP, DeleteObject>;
+using OwnedMemoryDc = OwnedHandle<HDC, DeleteDC>;
+using OwnedImageList = OwnedHandle<HIMAGELIST, ImageList_Destroy>;
 
 // An object selected into a device context for one scope; the previous one is selected back.
 class SelectedObject {
