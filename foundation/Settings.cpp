@@ -25,6 +25,13 @@ const PersistedSetting PersistedSettings[] = {
     {L"Keyboard", L"KeyboardType", &Settings::KeyboardType, 0},
 };
 
+constexpr const wchar_t* SnipletSection = L"Sniplets";
+
+// "Text1" to "Text12".
+std::wstring SnipletKey(int index) {
+    return L"Text" + std::to_wstring(index + 1);
+}
+
 } // namespace
 
 Settings& GetSettings() {
@@ -46,6 +53,11 @@ bool LoadSettings() {
     Settings& settings = GetSettings();
     for (const PersistedSetting& setting : PersistedSettings)
         settings.*setting.Field = file.ReadInt(setting.Section, setting.Key, setting.Default);
+    for (int i = 0; i < SnipletCount; ++i) {
+        settings.Sniplets[i] = file.ReadText(SnipletSection, SnipletKey(i), std::wstring());
+        if (settings.Sniplets[i].size() > SnipletMaxLength)
+            settings.Sniplets[i].resize(SnipletMaxLength);
+    }
     return !file.TooLarge();
 }
 
@@ -56,6 +68,23 @@ bool SaveSettings() {
     for (const PersistedSetting& setting : PersistedSettings)
         file.WriteInt(setting.Section, setting.Key, settings.*setting.Field);
     return file.Flush();
+}
+
+bool SaveSniplets() {
+    IniFile file;
+    file.SetPath(SettingsFilePath());
+    const Settings& settings = GetSettings();
+    for (int i = 0; i < SnipletCount; ++i)
+        file.WriteText(SnipletSection, SnipletKey(i), settings.Sniplets[i]);
+    return file.Flush();
+}
+
+bool HasSniplets(const Settings& settings) {
+    for (const std::wstring& text : settings.Sniplets) {
+        if (!text.empty())
+            return true;
+    }
+    return false;
 }
 
 std::wstring GetVersionText() {

@@ -14,6 +14,11 @@ struct KeyboardMetrics {
     int KeyMargin;
 };
 
+// The user's own texts of the text page, one per text key; an empty text is no text.
+constexpr int SnipletCount = 12;
+// Longer texts in the file are cut to this many UTF-16 units when loaded.
+constexpr int SnipletMaxLength = 255;
+
 struct Settings {
     int PosX;
     int PosY;
@@ -25,19 +30,26 @@ struct Settings {
     int FloatingSizeType;
     KeyboardMetrics Metrics; // not stored
     int No3D;
+    std::wstring Sniplets[SnipletCount]; // "Text1" to "Text12" of section "Sniplets"
 };
 
 // The process's one instance, created on first use and never freed.
 Settings& GetSettings();
 
-// Fills the eight persisted fields from the settings file, each falling back to its default.
-// False when the file is too large to be read: the fields then hold their defaults, and
-// `SaveSettings` does not write over the file.
+// True when at least one of the sniplets holds a text.
+bool HasSniplets(const Settings& settings);
+
+// Fills the eight persisted fields and the sniplets from the settings file, each falling back to
+// its default. False when the file is too large to be read: the fields then hold their defaults,
+// and `SaveSettings` does not write over the file.
 bool LoadSettings();
 
-// Writes the eight persisted fields; false when the file could not be written (it then stays as
-// it was).
+// Writes the eight persisted fields, not the sniplets; false when the file could not be written (it
+// then stays as it was).
 bool SaveSettings();
+
+// Writes the sniplets' section alone; the rest of the file stays as it is. False as above.
+bool SaveSniplets();
 
 // "\Plinkerpad.ini": the root folder of the device is the root of the Windows system drive.
 std::wstring SettingsFilePath();

@@ -14,7 +14,8 @@ class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         DeleteFileW(SettingsFile);
-        GetSettings() = Settings{-9, -9, -9, -9, -9, -9, -9, -9, {-9, -9, -9, -9, -9, -9, -9}, -9};
+        GetSettings() =
+            Settings{-9, -9, -9, -9, -9, -9, -9, -9, {-9, -9, -9, -9, -9, -9, -9}, -9, {L"stale"}};
     }
     void TearDown() override { DeleteFileW(SettingsFile); }
 };
