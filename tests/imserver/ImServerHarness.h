@@ -13,14 +13,19 @@
 
 struct TestSettings {
     int ColorType = 1, No3D = 0, KeyboardType = 0, FloatingSizeType = 0;
+    std::vector<std::string> Texts = {}; // UTF-8, from "Text1" on; none: no such section
 };
 
 // Writes C:\Plinkerpad.ini as the setup program would, or deletes it.
 inline void WriteSettingsFile(const TestSettings& s) {
-    WriteSettingsFile(SettingValues{{"ColorType", s.ColorType},
-                                    {"No3D", s.No3D},
-                                    {"FloatingSizeType", s.FloatingSizeType},
-                                    {"KeyboardType", s.KeyboardType}});
+    std::string texts = s.Texts.empty() ? "" : "[Sniplets]\r\n";
+    for (std::size_t i = 0; i < s.Texts.size(); ++i)
+        texts += "Text" + std::to_string(i + 1) + "=" + s.Texts[i] + "\r\n";
+    WriteBytes(SettingsFile, SettingsText({{"ColorType", s.ColorType},
+                                           {"No3D", s.No3D},
+                                           {"FloatingSizeType", s.FloatingSizeType},
+                                           {"KeyboardType", s.KeyboardType}}) +
+                                 texts);
 }
 inline void RemoveSettingsFile() {
     DeleteFileW(SettingsFile);
@@ -39,6 +44,11 @@ inline std::string CharCall(UINT key, UINT flags, UINT count, UINT shift, UINT c
 }
 inline std::string ImInfoCall(DWORD flags, const RECT& r) {
     return Format("iminfo flags=%lu (%ld,%ld,%ld,%ld)", flags, r.left, r.top, r.right, r.bottom);
+}
+
+// A whole text sent at once: "string n=3 x" followed by the text in UTF-8.
+inline std::string StringCall(const std::string& utf8, DWORD count) {
+    return "string n=" + std::to_string(count) + " " + utf8;
 }
 
 // Each key's press and release, {virtual key, character, count (0: no character)}.
@@ -69,7 +79,12 @@ public:
                                 UINT* chars) override {
         return Record(CharCall(key, flags, count, *shift, *chars));
     }
-    STDMETHODIMP SendString(BSTR, DWORD) override { return Record("string"); }
+    STDMETHODIMP SendString(BSTR text, DWORD count) override {
+        char utf8[1024] = "";
+        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(count), utf8, sizeof(utf8) - 1,
+                            nullptr, nullptr);
+        return Record(StringCall(utf8, count));
+    }
 
     std::vector<std::string> Calls;
 

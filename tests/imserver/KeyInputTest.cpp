@@ -49,6 +49,45 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
         SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, original);
 }
 
+// With texts the toggle steps through three pages, the third holding text N in cell N (the one
+// row holds all twelve): a tap types the whole text at the press, nothing at the lift, and stays
+// there; empty cells do nothing. Without texts the toggle switches two pages as ever. The size
+// asked of the panel does not change on the text page.
+TEST_F(KeyInput, TextPageTypesWholeTexts) {
+    const std::string smile = "x\xF0\x9F\x98\x80"; // a surrogate pair after the "x"
+    std::vector<std::string> twelve, typedTwelve;
+    std::vector<POINT> oneRow = {{0, 0}, {0, 0}};
+    for (int i = 1; i <= 12; ++i) {
+        twelve.push_back(std::to_string(i * 7));
+        typedTwelve.push_back(StringCall(twelve.back(), static_cast<DWORD>(twelve.back().size())));
+        oneRow.push_back({i, 0});
+    }
+    std::vector<std::string> textsThenSeven = Typed({{'7', '7', 1}});
+    textsThenSeven.insert(textsThenSeven.begin(),
+                          {StringCall("Hello", 5), StringCall(smile, 3), StringCall(smile, 3)});
+    const struct {
+        TestSettings Settings;
+        std::vector<POINT> Cells;
+        std::vector<std::string> Calls;
+    } cases[] = {
+        {{1, 0, 0, 0, {"Hello", "", smile}},
+         {{0, 0}, {0, 0}, {1, 0}, {2, 0}, {3, 0}, {3, 0}, {4, 2}, {0, 0}, {1, 0}},
+         textsThenSeven},
+        {{1, 0, 0, 0, {"", ""}}, {{0, 0}, {0, 0}, {1, 0}}, Typed({{'7', '7', 1}})},
+        {{1, 0, 5, 0, twelve}, oneRow, typedTwelve},
+    };
+    for (const auto& c : cases) {
+        Start(c.Settings);
+        IMINFO before = {}, after = {};
+        method->GetInfo(&before);
+        for (const POINT& cell : c.Cells)
+            TapCell(cell.x, cell.y);
+        method->GetInfo(&after);
+        EXPECT_EQ(callback.Calls, c.Calls) << "type " << c.Settings.KeyboardType;
+        EXPECT_EQ(Sides(after.rcSipRect), Sides(before.rcSipRect));
+    }
+}
+
 // Nothing is sent before the callback arrives, nor for taps beside the last key or below the last
 // row; a quick double tap types twice.
 TEST_F(KeyInput, NothingIsSentWithoutACallbackOrAKey) {
