@@ -38,6 +38,15 @@ protected:
                         Pixel(at.x + x, at.y + y) != (source == White ? faceColour : source);
         return mismatches;
     }
+    // The bounds of the black pixels inside a face, clear of its frame.
+    RECT Ink(const RECT& face) const {
+        RECT ink = {};
+        for (int y = face.top + 2; y < face.bottom - 2; ++y)
+            for (int x = face.left + 2; x < face.right - 2; ++x)
+                if (const RECT dot = {x, y, x + 1, y + 1}; Pixel(x, y) == Black)
+                    UnionRect(&ink, &ink, &dot);
+        return ink;
+    }
 };
 
 // One key of a painted keyboard: its face colour, its corners inside frame and shadow (soft in
@@ -142,16 +151,42 @@ TEST_F(Painting, ChangedSettingsAndPanelSizeShowAtTheNextPaint) {
     const RECT last = Grid().Face(4, 2);
     EXPECT_EQ(FacePixel(4, 2), White);
     EXPECT_EQ(Pixel(last.right, (last.top + last.bottom) / 2), Black);
-    const RECT face = Grid().Face(1, 0);
-    RECT ink = {};
-    for (int y = face.top + 2; y < face.bottom - 2; ++y)
-        for (int x = face.left + 2; x < face.right - 2; ++x)
-            if (const RECT dot = {x, y, x + 1, y + 1}; Pixel(x, y) == Black)
-                UnionRect(&ink, &ink, &dot);
+    const RECT face = Grid().Face(1, 0), ink = Ink(face);
     ASSERT_FALSE(IsRectEmpty(&ink)) << "no label drawn";
     EXPECT_NEAR(ink.left + ink.right, face.left + face.right, 4);
     EXPECT_NEAR(ink.top + ink.bottom, face.top + face.bottom, 4);
     EXPECT_LT(ink.bottom - ink.top, (face.bottom - face.top) / 2);
+}
+
+// The text page shows the texts of the settings at the next paint in the type's grid and look:
+// the toggle back to the first page, a key per text and blank cells; a text too long for its key
+// ends in an ellipsis (the dots of its start, not the "W"s of its middle) within the key. A text
+// key shows pressed, a blank cell does not. Without texts the first page is back.
+TEST_F(Painting, TextPageFollowsTheSettings) {
+    Show({1, 0, 0, 0, {"A"}}, true);
+    TapCell(0, 0);
+    Repaint();
+    EXPECT_EQ(PictureMismatches(L"BMP_NUMLOCK", Grid().Face(0, 0), Gray), 0);
+    const RECT second = Grid().Face(2, 0);
+    EXPECT_EQ(Pixel(second.left, second.top + 5), White);
+    EXPECT_EQ(Pixel(Grid().Face(1, 0).left, second.top + 5), Black);
+    ChangeSettings({1, 0, 0, 0, {"A", std::string(40, '.') + std::string(40, 'W')}});
+    Repaint();
+    const RECT ink = Ink(second);
+    ASSERT_FALSE(IsRectEmpty(&ink)) << "no label drawn";
+    EXPECT_LE(ink.bottom - ink.top, 3);
+    for (int y = second.top; y < second.bottom; ++y)
+        EXPECT_EQ(Pixel(second.right + 1, y), White) << y;
+    Send(WM_LBUTTONDOWN, Grid().Centre(2, 0));
+    Repaint(true);
+    EXPECT_EQ(FacePixel(2, 0), Black);
+    Send(WM_LBUTTONDOWN, Grid().Centre(4, 2));
+    Repaint(true);
+    EXPECT_EQ(Pixel(4, 30), StripGray);
+    ChangeSettings({1, 0, 0, 0});
+    Repaint();
+    EXPECT_EQ(PictureMismatches(L"BMP_NUMLOCK_INV", Grid().Face(0, 0), Gray), 0);
+    EXPECT_EQ(Pixel(second.left, second.top + 5), Black);
 }
 
 } // namespace
