@@ -143,15 +143,13 @@ TEST_F(HostileOrder, RandomTouchSequencesKeepTheRules) {
         const auto pick = [&random](int low, int high) {
             return std::uniform_int_distribution<int>(low, high)(random);
         };
-        // Texts come and go too, so the toggle reaches the text page and may lose it.
-        ChangeSettings(
-            {1, pick(0, 1), pick(0, 5), pick(0, 2),
-             pick(0, 1) == 1 ? std::vector<std::string>{"", "ab"} : std::vector<std::string>{}});
+        // Texts come and go too: the toggle reaches the text page, and may lose it.
+        ChangeSettings({1, pick(0, 1), pick(0, 5), pick(0, 2), {"", pick(0, 1) ? "ab" : ""}});
         Repaint();
         callback.Calls.clear();
         std::ostringstream sequence;
         sequence << "No3D " << settings.No3D << ", type " << settings.KeyboardType << ", size "
-                 << settings.FloatingSizeType << ", texts " << settings.Texts.size() << ":";
+                 << settings.FloatingSizeType << ", text " << settings.Texts[1] << ":";
         POINT at = {pick(-40, 280), pick(-30, 110)};
         for (int step = pick(1, 8); step >= 0; --step) {
             const int kind = step == 0 ? 2 : pick(0, 3);

@@ -12,6 +12,9 @@ using KeyInput = SelectedKeyboard;
 // virtual key; control shortcuts send four events at the press. The decimal key types the first
 // character of the locale's separator, the other one what the locale does not use: the test runs
 // again under other separators (see CMakeLists.txt), an override made the user's for the run.
+// With texts the toggle steps through a third page, text N in cell N (all twelve in one row),
+// each typed whole at the press (an "x" and a surrogate pair here), the page kept; empty cells
+// do nothing.
 TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
     wchar_t expected[16] = L".", override[16] = {}, original[16] = {};
     GetEnvironmentVariableW(L"KEYBOARD_TEST_EXPECTED_SEPARATOR", expected, 16);
@@ -20,10 +23,12 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
         ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, override));
     }
     const UINT point = expected[0], other = point == '.' ? ',' : '.';
+    const std::string smile = "x\xF0\x9F\x98\x80";
     const struct {
         int KeyboardType;
         std::vector<POINT> Cells;
         std::vector<std::string> Calls;
+        std::vector<std::string> Texts = {};
     } cases[] = {
         // clang-format off
         {0, {{1, 0}, {4, 0}, {0, 1}, {4, 2}},
@@ -37,55 +42,21 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
         {4, {{6, 2}, {6, 3}, {2, 3}, {9, 2}, {4, 3}, {5, 3}},
             Typed({{13, 13, 1}, {13, 13, 1}, {32, 32, 1}, {35, 35, 0}, {point, point, 1},
                    {other, other, 1}})},
+        {0, {{0, 0}, {0, 0}, {1, 0}, {2, 0}, {4, 2}, {0, 0}, {0, 0}, {0, 0}, {3, 0}},
+            {StringCall("Hello", 5), StringCall(smile, 3)}, {"Hello", "", smile}},
+        {0, {{0, 0}, {0, 0}, {1, 0}}, Typed({{'7', '7', 1}}), {"", ""}},
+        {5, {{0, 0}, {0, 0}, {1, 0}, {12, 0}}, {StringCall("a", 1), StringCall("z", 1)},
+            {"a", "", "", "", "", "", "", "", "", "", "", "z"}},
         // clang-format on
     };
     for (const auto& c : cases) {
-        Start({1, 0, c.KeyboardType, 0});
+        Start({1, 0, c.KeyboardType, 0, c.Texts});
         for (const POINT& cell : c.Cells)
             TapCell(cell.x, cell.y);
-        EXPECT_EQ(callback.Calls, c.Calls) << "type " << c.KeyboardType;
+        EXPECT_EQ(callback.Calls, c.Calls) << "case " << &c - cases;
     }
     if (*original != L'\0')
         SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, original);
-}
-
-// With texts the toggle steps through three pages, the third holding text N in cell N (the one
-// row holds all twelve): a tap types the whole text at the press, nothing at the lift, and stays
-// there; empty cells do nothing. Without texts the toggle switches two pages as ever. The size
-// asked of the panel does not change on the text page.
-TEST_F(KeyInput, TextPageTypesWholeTexts) {
-    const std::string smile = "x\xF0\x9F\x98\x80"; // a surrogate pair after the "x"
-    std::vector<std::string> twelve, typedTwelve;
-    std::vector<POINT> oneRow = {{0, 0}, {0, 0}};
-    for (int i = 1; i <= 12; ++i) {
-        twelve.push_back(std::to_string(i * 7));
-        typedTwelve.push_back(StringCall(twelve.back(), static_cast<DWORD>(twelve.back().size())));
-        oneRow.push_back({i, 0});
-    }
-    std::vector<std::string> textsThenSeven = Typed({{'7', '7', 1}});
-    textsThenSeven.insert(textsThenSeven.begin(),
-                          {StringCall("Hello", 5), StringCall(smile, 3), StringCall(smile, 3)});
-    const struct {
-        TestSettings Settings;
-        std::vector<POINT> Cells;
-        std::vector<std::string> Calls;
-    } cases[] = {
-        {{1, 0, 0, 0, {"Hello", "", smile}},
-         {{0, 0}, {0, 0}, {1, 0}, {2, 0}, {3, 0}, {3, 0}, {4, 2}, {0, 0}, {1, 0}},
-         textsThenSeven},
-        {{1, 0, 0, 0, {"", ""}}, {{0, 0}, {0, 0}, {1, 0}}, Typed({{'7', '7', 1}})},
-        {{1, 0, 5, 0, twelve}, oneRow, typedTwelve},
-    };
-    for (const auto& c : cases) {
-        Start(c.Settings);
-        IMINFO before = {}, after = {};
-        method->GetInfo(&before);
-        for (const POINT& cell : c.Cells)
-            TapCell(cell.x, cell.y);
-        method->GetInfo(&after);
-        EXPECT_EQ(callback.Calls, c.Calls) << "type " << c.Settings.KeyboardType;
-        EXPECT_EQ(Sides(after.rcSipRect), Sides(before.rcSipRect));
-    }
 }
 
 // Nothing is sent before the callback arrives, nor for taps beside the last key or below the last

@@ -158,10 +158,10 @@ TEST_F(Painting, ChangedSettingsAndPanelSizeShowAtTheNextPaint) {
     EXPECT_LT(ink.bottom - ink.top, (face.bottom - face.top) / 2);
 }
 
-// The text page shows the texts of the settings at the next paint in the type's grid and look:
-// the toggle back to the first page, a key per text and blank cells; a text too long for its key
-// ends in an ellipsis (the dots of its start, not the "W"s of its middle) within the key. A text
-// key shows pressed, a blank cell does not. Without texts the first page is back.
+// The text page, its toggle leading back, shows the texts of the settings at the next paint,
+// in the type's grid and look, with the panel's size kept; a cell without a text is blank and
+// takes no press. A long text ends in an ellipsis (the dots of its start, not the "W"s of its
+// middle). Without texts the first page is back.
 TEST_F(Painting, TextPageFollowsTheSettings) {
     Show({1, 0, 0, 0, {"A"}}, true);
     TapCell(0, 0);
@@ -169,23 +169,19 @@ TEST_F(Painting, TextPageFollowsTheSettings) {
     EXPECT_EQ(PictureMismatches(L"BMP_NUMLOCK", Grid().Face(0, 0), Gray), 0);
     const RECT second = Grid().Face(2, 0);
     EXPECT_EQ(Pixel(second.left, second.top + 5), White);
-    EXPECT_EQ(Pixel(Grid().Face(1, 0).left, second.top + 5), Black);
     ChangeSettings({1, 0, 0, 0, {"A", std::string(40, '.') + std::string(40, 'W')}});
     Repaint();
     const RECT ink = Ink(second);
-    ASSERT_FALSE(IsRectEmpty(&ink)) << "no label drawn";
+    EXPECT_FALSE(IsRectEmpty(&ink));
     EXPECT_LE(ink.bottom - ink.top, 3);
-    for (int y = second.top; y < second.bottom; ++y)
-        EXPECT_EQ(Pixel(second.right + 1, y), White) << y;
-    Send(WM_LBUTTONDOWN, Grid().Centre(2, 0));
-    Repaint(true);
-    EXPECT_EQ(FacePixel(2, 0), Black);
+    IMINFO info = {};
+    method->GetInfo(&info);
+    EXPECT_EQ(Sides(info.rcSipRect), (std::array<LONG, 4>{0, 0, 5 * 23 + 15, 3 * 23}));
     Send(WM_LBUTTONDOWN, Grid().Centre(4, 2));
     Repaint(true);
     EXPECT_EQ(Pixel(4, 30), StripGray);
     ChangeSettings({1, 0, 0, 0});
     Repaint();
-    EXPECT_EQ(PictureMismatches(L"BMP_NUMLOCK_INV", Grid().Face(0, 0), Gray), 0);
     EXPECT_EQ(Pixel(second.left, second.top + 5), Black);
 }
 
