@@ -13,19 +13,19 @@
 
 struct TestSettings {
     int ColorType = 1, No3D = 0, KeyboardType = 0, FloatingSizeType = 0;
-    std::vector<std::string> Texts = {}; // UTF-8, from "Text1" on; none: no such section
+    std::vector<std::string> Texts = {}; // UTF-8, from "Text1" on
 };
 
 // Writes C:\Plinkerpad.ini as the setup program would, or deletes it.
 inline void WriteSettingsFile(const TestSettings& s) {
-    std::string texts = s.Texts.empty() ? "" : "[Sniplets]\r\n";
+    std::string text = SettingsText({{"ColorType", s.ColorType},
+                                     {"No3D", s.No3D},
+                                     {"FloatingSizeType", s.FloatingSizeType},
+                                     {"KeyboardType", s.KeyboardType}}) +
+                       "[Sniplets]\r\n";
     for (std::size_t i = 0; i < s.Texts.size(); ++i)
-        texts += "Text" + std::to_string(i + 1) + "=" + s.Texts[i] + "\r\n";
-    WriteBytes(SettingsFile, SettingsText({{"ColorType", s.ColorType},
-                                           {"No3D", s.No3D},
-                                           {"FloatingSizeType", s.FloatingSizeType},
-                                           {"KeyboardType", s.KeyboardType}}) +
-                                 texts);
+        text += "Text" + std::to_string(i + 1) + "=" + s.Texts[i] + "\r\n";
+    WriteBytes(SettingsFile, text);
 }
 inline void RemoveSettingsFile() {
     DeleteFileW(SettingsFile);
@@ -44,11 +44,6 @@ inline std::string CharCall(UINT key, UINT flags, UINT count, UINT shift, UINT c
 }
 inline std::string ImInfoCall(DWORD flags, const RECT& r) {
     return Format("iminfo flags=%lu (%ld,%ld,%ld,%ld)", flags, r.left, r.top, r.right, r.bottom);
-}
-
-// A whole text sent at once: "string n=3 x" followed by the text in UTF-8.
-inline std::string StringCall(const std::string& utf8, DWORD count) {
-    return "string n=" + std::to_string(count) + " " + utf8;
 }
 
 // Each key's press and release, {virtual key, character, count (0: no character)}.
@@ -83,7 +78,7 @@ public:
         char utf8[1024] = "";
         WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(count), utf8, sizeof(utf8) - 1,
                             nullptr, nullptr);
-        return Record(StringCall(utf8, count));
+        return Record(std::string("string ") + utf8); // in UTF-8
     }
 
     std::vector<std::string> Calls;

@@ -12,9 +12,8 @@ using KeyInput = SelectedKeyboard;
 // virtual key; control shortcuts send four events at the press. The decimal key types the first
 // character of the locale's separator, the other one what the locale does not use: the test runs
 // again under other separators (see CMakeLists.txt), an override made the user's for the run.
-// With texts the toggle steps through a third page, text N in cell N (all twelve in one row),
-// each typed whole at the press (an "x" and a surrogate pair here), the page kept; empty cells
-// do nothing.
+// With texts a third page: text N in cell N (twelve in one row), typed whole at the press (a
+// surrogate pair too), the page kept; empty cells do nothing.
 TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
     wchar_t expected[16] = L".", override[16] = {}, original[16] = {};
     GetEnvironmentVariableW(L"KEYBOARD_TEST_EXPECTED_SEPARATOR", expected, 16);
@@ -43,9 +42,9 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
             Typed({{13, 13, 1}, {13, 13, 1}, {32, 32, 1}, {35, 35, 0}, {point, point, 1},
                    {other, other, 1}})},
         {0, {{0, 0}, {0, 0}, {1, 0}, {2, 0}, {4, 2}, {0, 0}, {0, 0}, {0, 0}, {3, 0}},
-            {StringCall("Hello", 5), StringCall(smile, 3)}, {"Hello", "", smile}},
+            {"string Hello", "string " + smile}, {"Hello", "", smile}},
         {0, {{0, 0}, {0, 0}, {1, 0}}, Typed({{'7', '7', 1}}), {"", ""}},
-        {5, {{0, 0}, {0, 0}, {1, 0}, {12, 0}}, {StringCall("a", 1), StringCall("z", 1)},
+        {5, {{0, 0}, {0, 0}, {1, 0}, {12, 0}}, {"string a", "string z"},
             {"a", "", "", "", "", "", "", "", "", "", "", "z"}},
         // clang-format on
     };
