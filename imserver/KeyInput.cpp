@@ -1,5 +1,6 @@
 #include "imserver/KeyInput.h"
 
+#include "foundation/OwnedHandle.h"
 #include "foundation/Settings.h"
 #include "imserver/MovingKeyboard.h"
 #include "keyboard/Geometry.h"
@@ -15,9 +16,18 @@ constexpr DWORD SilentKeyUp = 6;
 // The letters of codes -1 to -4: cut, copy, paste, undo.
 constexpr BYTE ShortcutLetters[] = {'X', 'C', 'V', 'Z'};
 
+using OwnedString = OwnedHandle<BSTR, SysFreeString>;
+
 // Lower-case letters travel with the virtual key of their capital.
 UINT VirtualKeyOf(UINT code) {
     return code > 0x60 ? code - 32 : code;
+}
+
+// The whole text in one go; the host reads it as a string of the platform's own allocation.
+void SendText(IIMCallback* callback, const std::wstring& text) {
+    const OwnedString string(SysAllocStringLen(text.data(), static_cast<UINT>(text.size())));
+    if (string)
+        callback->SendString(string, static_cast<DWORD>(text.size()));
 }
 
 struct Cell {
@@ -31,10 +41,11 @@ Cell CellOfSlot(int slot) {
     return {slot, slot % columns, slot / columns};
 }
 
-// Mouse points are unsigned 16-bit here: points left of or above the window lie on no key.
+// Mouse points are unsigned 16-bit here: points left of or above the window lie on no key, nor
+// do the empty cells of the text page.
 Cell CellAt(LPARAM lParam) {
     const int slot = KeyAt(LOWORD(lParam), HIWORD(lParam));
-    return slot < 0 ? Cell{-1, 0, 0} : CellOfSlot(slot);
+    return slot < 0 || !HoldsKey(CurrentLayout, slot) ? Cell{-1, 0, 0} : CellOfSlot(slot);
 }
 
 void ClearHighlight(HWND window, KeyboardWindowState& state) {
@@ -54,7 +65,7 @@ void ReleaseHeldKey(KeyboardWindowState& state) {
 }
 
 void TogglePage(HWND window, KeyboardWindowState& state) {
-    AlternatePage = AlternatePage == 0 ? 1 : 0;
+    TurnPage();
     state.pressedKey = 0;
     InvalidateRect(window, nullptr, FALSE);
 }
@@ -149,8 +160,13 @@ LRESULT CancelTouch(HWND window, UINT message, LPARAM lParam) {
 }
 
 void SendKeyEvent(bool isPress, const KeyDef& key, IIMCallback* callback) {
-    if (callback == nullptr || !key.GetText().empty())
+    if (callback == nullptr)
         return;
+    if (key.IsTextKey()) {
+        if (isPress)
+            SendText(callback, key.GetText());
+        return;
+    }
     UINT flags = isPress ? PressFlags : ReleaseFlags;
     const int code = key.GetCode();
     if (code >= 0) {

@@ -11,7 +11,8 @@ LRESULT HandleKeyMouse(HWND window, UINT message, LPARAM lParam);
 // it hides or removes the keyboard: the touch ends, and a held key is released. Returns 0.
 LRESULT CancelTouch(HWND window, UINT message, LPARAM lParam);
 
-// Sends one press or one release of a key through the state's callback; nothing without one.
+// Sends one press or one release of a key through the state's callback; nothing without one. A
+// text key sends its whole text at the press and nothing at the release.
 void SendKeyEvent(bool isPress, const KeyDef& key, IIMCallback* callback);
 
 // Left Control + letter as four silent virtual-key events.

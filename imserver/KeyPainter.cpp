@@ -10,6 +10,8 @@
 namespace {
 
 constexpr UINT LabelFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+// The user's texts may be longer than their key: they end in an ellipsis then.
+constexpr UINT TextLabelFormat = LabelFormat | DT_END_ELLIPSIS;
 constexpr int PictureSize = 16;
 
 void DrawShadow(HDC dc, const RECT& rect) {
@@ -19,7 +21,8 @@ void DrawShadow(HDC dc, const RECT& rect) {
 void DrawContent(const KeyDef& key, HDC dc, RECT& rect, HIMAGELIST images) {
     if (key.GetImage() == -1) {
         std::wstring label = key.GetLabel();
-        DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &rect, LabelFormat);
+        DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &rect,
+                  key.IsTextKey() ? TextLabelFormat : LabelFormat);
         return;
     }
     ImageList_Draw(images, key.GetImage(), dc,

@@ -3,6 +3,7 @@
 #include "foundation/Settings.h"
 #include "imserver/KeyPainter.h"
 #include "keyboard/BuildKeyboards.h"
+#include "keyboard/TextPage.h"
 
 KeyboardPicture NormalKeyboardPicture;
 
@@ -10,18 +11,25 @@ bool KeyboardPicture::Look::operator==(const Look& other) const {
     return Pictures == other.Pictures && Layout == other.Layout && ColorType == other.ColorType &&
            No3D == other.No3D && Columns == other.Columns && Rows == other.Rows &&
            KeyWidth == other.KeyWidth && KeyHeight == other.KeyHeight &&
-           KeyMargin == other.KeyMargin && Width == other.Width && Height == other.Height;
+           KeyMargin == other.KeyMargin && Width == other.Width && Height == other.Height &&
+           TextRevision == other.TextRevision;
 }
 
 KeyboardPicture::Look KeyboardPicture::CurrentLook(const RECT& client, int layout) {
     const Settings& settings = GetSettings();
     const KeyboardMetrics& metrics = settings.Metrics;
-    return {KeyImageList.Get(),        layout,
-            settings.ColorType,        settings.No3D,
-            metrics.Columns,           metrics.Rows,
-            metrics.KeyWidth,          metrics.KeyHeight,
-            metrics.KeyMargin,         client.right - client.left,
-            client.bottom - client.top};
+    return {KeyImageList.Get(),
+            layout,
+            settings.ColorType,
+            settings.No3D,
+            metrics.Columns,
+            metrics.Rows,
+            metrics.KeyWidth,
+            metrics.KeyHeight,
+            metrics.KeyMargin,
+            client.right - client.left,
+            client.bottom - client.top,
+            TextPageRevision()};
 }
 
 void KeyboardPicture::Release() {

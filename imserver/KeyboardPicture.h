@@ -34,6 +34,7 @@ private:
         int KeyMargin;
         LONG Width;
         LONG Height;
+        int TextRevision; // the text page's keys change within its layout
         bool operator==(const Look& other) const;
     };
     static Look CurrentLook(const RECT& client, int layout);

@@ -1,11 +1,25 @@
 #include "imserver/KeyboardWindowState.h"
 
+#include "foundation/Settings.h"
 #include "keyboard/Geometry.h"
+#include "keyboard/TextPage.h"
 
-int AlternatePage = 0;
+int AlternatePage = FirstPage;
 int CurrentLayout = -1;
 
+void TurnPage() {
+    if (AlternatePage == FirstPage)
+        AlternatePage = SecondPage;
+    else if (AlternatePage == SecondPage && HasSniplets(GetSettings()))
+        AlternatePage = TextPage;
+    else
+        AlternatePage = FirstPage;
+}
+
 int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state) {
+    UpdateTextPage();
+    if (AlternatePage == TextPage && !HasSniplets(GetSettings()))
+        AlternatePage = FirstPage;
     RECT client = {};
     GetClientRect(window, &client);
     CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom,

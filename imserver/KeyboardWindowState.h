@@ -25,12 +25,18 @@ inline void BindWindowState(HWND window, KeyboardWindowState* state) {
     SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
 }
 
-// 0: primary page, 1: alternate page; shared by every keyboard window, never stored.
+// The page shown, a KeyboardPage (first, second or text page); shared by every keyboard window,
+// never stored.
 extern int AlternatePage;
+
+// The page toggle's step: first page, second page, then the text page while the user has texts,
+// and back to the first page.
+void TurnPage();
 
 // The layout index of the latest geometry; -1 until any geometry has been computed.
 extern int CurrentLayout;
 
-// Computes the geometry for the window's client rectangle (floating while the strip is held,
-// on the current page) and makes its layout the current one.
+// Brings the text page up to date with the settings (without texts the keyboard leaves it for
+// its first page), computes the geometry for the window's client rectangle (floating while the
+// strip is held, on the current page) and makes its layout the current one.
 int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state);

@@ -78,7 +78,7 @@ BuiltKey LookUpKey(const KeyboardType& type, int page, const wchar_t* label) {
 }
 
 void AddBuiltKey(int layout, const BuiltKey& key) {
-    const int image = key.Picture == NoPicture ? -1 : PictureIndex[key.Picture];
+    const int image = KeyPictureIndex(key.Picture);
     if (key.Color != KeyColor::None) {
         const KeyColorRecord color = RecordOf(key.Color);
         AddKey(layout, key.Label, key.Code, image, color.Color, color.Brush);
@@ -125,10 +125,14 @@ void BuildKeyboards() {
     LoadKeyPictures();
     CreateSchemeBrushes();
     DecimalSeparator = ReadDecimalSeparator();
-    for (int layout = 0; layout < LayoutCount; ++layout)
+    for (int layout = 0; layout < BuiltInLayoutCount; ++layout)
         FillLayout(layout);
 }
 
 bool KeyboardsBuilt() {
     return Built;
+}
+
+int KeyPictureIndex(KeyPicture picture) {
+    return picture == NoPicture ? -1 : PictureIndex[picture];
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "foundation/OwnedHandle.h"
+#include "keyboard/KeyVocabulary.h"
 
 #include <string>
 
@@ -18,3 +19,6 @@ void BuildKeyboards();
 
 // True once BuildKeyboards has run.
 bool KeyboardsBuilt();
+
+// The index of a picture in KeyImageList; -1 for none, or one that could not be loaded.
+int KeyPictureIndex(KeyPicture picture);

@@ -10,11 +10,6 @@ constexpr int DockedColumnWidth = 23;
 // The panel is wider than the keys by the handle strip and a little room.
 constexpr int PanelExtraWidth = 15;
 
-// The settings file may hold any number; an unknown keyboard shows the numeric one.
-int ShownKeyboardType(int keyboardType) {
-    return keyboardType >= 0 && keyboardType < KeyboardTypeCount ? keyboardType : 0;
-}
-
 // Square key size of the floating keyboard by FloatingSizeType: 0, 1, anything else.
 int FloatingKeySize(const KeyboardType& type, int floatingSizeType) {
     const int size = floatingSizeType == 0 || floatingSizeType == 1 ? floatingSizeType : 2;
@@ -55,7 +50,12 @@ RECT CellRect(const KeyboardMetrics& metrics, int row, int column) {
 
 } // namespace
 
-int ComputeGeometry(int left, int top, int right, int bottom, int floating, int alternatePage) {
+// The settings file may hold any number; an unknown keyboard shows the numeric one.
+int ShownKeyboardType(int keyboardType) {
+    return keyboardType >= 0 && keyboardType < KeyboardTypeCount ? keyboardType : 0;
+}
+
+int ComputeGeometry(int left, int top, int right, int bottom, int floating, int page) {
     Settings& settings = GetSettings();
     KeyboardMetrics& metrics = settings.Metrics;
     const int shown = ShownKeyboardType(settings.KeyboardType);
@@ -67,7 +67,9 @@ int ComputeGeometry(int left, int top, int right, int bottom, int floating, int 
         SetFloatingMetrics(metrics, FloatingKeySize(type, settings.FloatingSizeType));
     else
         SetDockedMetrics(metrics, type, right - left, bottom - top);
-    return PagesPerType * shown + (alternatePage ? 1 : 0);
+    if (page == TextPage)
+        return TextLayout;
+    return PagesPerType * shown + (page != FirstPage ? 1 : 0);
 }
 
 int KeyAt(int x, int y) {
@@ -93,7 +95,7 @@ KeyFace KeyFaceRect(int row, int column, int layout) {
         column >= metrics.Columns)
         return none;
     int slot = row * metrics.Columns + column;
-    if (!IsLayoutSlot(layout, slot))
+    if (!IsLayoutSlot(layout, slot) || !HoldsKey(layout, slot))
         return none;
 
     KeyFace face = {CellRect(metrics, row, column), slot};

@@ -7,12 +7,18 @@
 // Width of the handle strip at the left edge; the key grid starts KeyMargin + 9 from the left.
 constexpr int HandleStripWidth = 9;
 
-// Picks the layout (2 x KeyboardType + page; a KeyboardType outside 0..5 counts as 0) and
-// stores the grid, key size, margin and requested panel size in GetSettings().Metrics.
-// floating != 0 asks for the floating keyboard's fixed key size (the rectangle is then unused).
-// A docked window too small to give each column and row a pixel gets KeyWidth = KeyHeight = 0:
-// it has no keys. Returns the layout index, 0 to 11.
-int ComputeGeometry(int left, int top, int right, int bottom, int floating, int alternatePage);
+// The pages the page toggle steps through; the text page only while the user has texts.
+enum KeyboardPage { FirstPage = 0, SecondPage = 1, TextPage = 2 };
+
+// The keyboard type shown for the KeyboardType setting: one outside the records counts as 0.
+int ShownKeyboardType(int keyboardType);
+
+// Picks the layout (2 x shown type + page, or TextLayout for the text page) and stores the
+// grid, key size, margin and requested panel size of the shown type in GetSettings().Metrics:
+// the text page has its type's grid and size. floating != 0 asks for the floating keyboard's
+// fixed key size (the rectangle is then unused). A docked window too small to give each column
+// and row a pixel gets KeyWidth = KeyHeight = 0: it has no keys. Returns the layout index.
+int ComputeGeometry(int left, int top, int right, int bottom, int floating, int page);
 
 // The slot (row * Columns + column) of the key cell under the point, spans not resolved, or -1
 // when the point lies outside the Columns x Rows cells. x and y are the low and high words of a

@@ -22,6 +22,8 @@ public:
     // A text key carries text instead of a code: setting one clears the other.
     void SetText(const std::wstring& text);
     std::wstring GetText() const { return Text; }
+    // A text key types its text at the press and nothing else; its Code (-1) means nothing.
+    bool IsTextKey() const { return !Text.empty(); }
     void SetCode(int code);
     int GetCode() const { return Code; }
 

@@ -11,6 +11,11 @@ KeyDef& LayoutKey(int layout, int slot) {
     return KeyLayouts[layout * SlotsPerLayout + slot];
 }
 
+bool HoldsKey(int layout, int slot) {
+    const KeyDef& key = LayoutKey(layout, slot);
+    return layout != TextLayout || key.IsTextKey() || key.GetCode() == PageToggleCode;
+}
+
 namespace {
 
 // The record the next add operation writes, or null when it would leave the table.

@@ -1,5 +1,5 @@
-// The module-wide table of the built-in layouts (two per keyboard type) and the operations
-// that fill it.
+// The module-wide table of the layouts (two built-in pages per keyboard type, then the text
+// page) and the operations that fill it.
 #pragma once
 
 #include "keyboard/KeyDef.h"
@@ -17,6 +17,10 @@ extern int NextKeySlot;
 bool IsLayoutSlot(int layout, int slot);
 // The record of a slot; callers check IsLayoutSlot first.
 KeyDef& LayoutKey(int layout, int slot);
+// Whether a slot of the layout's grid holds a key: on the built-in pages every one does, on the
+// text page only the toggle's and those of the texts set. A slot without a key is neither drawn
+// nor tapped. Callers check IsLayoutSlot first.
+bool HoldsKey(int layout, int slot);
 
 // Each writes the record at NextKeySlot of the layout and advances the cursor. A layout outside
 // the table or a cursor outside the 40 slots writes nothing, leaves the cursor and returns false.

@@ -140,8 +140,11 @@ inline constexpr KeyboardType KeyboardTypes[] = {
 
 constexpr int KeyboardTypeCount = sizeof(KeyboardTypes) / sizeof(KeyboardTypes[0]);
 constexpr int PagesPerType = 2;
-// Layout 2 x type + page.
-constexpr int LayoutCount = PagesPerType * KeyboardTypeCount;
+// Layout 2 x type + page for the built-in pages of every type.
+constexpr int BuiltInLayoutCount = PagesPerType * KeyboardTypeCount;
+// The text page follows them: one layout, refilled for the current type from the user's texts.
+constexpr int TextLayout = BuiltInLayoutCount;
+constexpr int LayoutCount = BuiltInLayoutCount + 1;
 
 constexpr bool PagesFitTheirGrids() {
     for (const KeyboardType& type : KeyboardTypes) {

@@ -53,11 +53,19 @@ INPUT VirtualKeyInput(BYTE bVk, DWORD dwFlags) {
     return KeyInput(bVk, (dwFlags & KeyUpFlag) == 0);
 }
 
+// A character beyond 16 bits is one keystroke of its surrogate pair: both halves go down, in
+// order, before either goes up, so the application never sees half a character on its own.
 std::vector<INPUT> StringInputs(const wchar_t* text, DWORD count) {
     std::vector<INPUT> inputs;
-    for (DWORD i = 0; text != nullptr && i < count; ++i) {
-        inputs.push_back(CharacterInput(text[i], true));
-        inputs.push_back(CharacterInput(text[i], false));
+    for (DWORD i = 0; text != nullptr && i < count;) {
+        const bool pair =
+            IS_HIGH_SURROGATE(text[i]) && i + 1 < count && IS_LOW_SURROGATE(text[i + 1]);
+        const DWORD end = i + (pair ? 2 : 1);
+        for (DWORD unit = i; unit < end; ++unit)
+            inputs.push_back(CharacterInput(text[unit], true));
+        for (DWORD unit = i; unit < end; ++unit)
+            inputs.push_back(CharacterInput(text[unit], false));
+        i = end;
     }
     return inputs;
 }

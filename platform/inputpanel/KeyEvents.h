@@ -21,5 +21,5 @@ std::vector<INPUT> CharEventInputs(UINT uVk, UINT uKeyFlags, UINT uChars, const 
 // One SendVirtualKey call as an input event: down, or up with KeyUpFlag.
 INPUT VirtualKeyInput(BYTE bVk, DWORD dwFlags);
 
-// A string as a press and a release of each of its characters.
+// A string as a press and a release of each of its characters (a surrogate pair is one).
 std::vector<INPUT> StringInputs(const wchar_t* text, DWORD count);

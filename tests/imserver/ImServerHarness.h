@@ -13,14 +13,19 @@
 
 struct TestSettings {
     int ColorType = 1, No3D = 0, KeyboardType = 0, FloatingSizeType = 0;
+    std::vector<std::string> Texts = {}; // UTF-8, from "Text1" on
 };
 
 // Writes C:\Plinkerpad.ini as the setup program would, or deletes it.
 inline void WriteSettingsFile(const TestSettings& s) {
-    WriteSettingsFile(SettingValues{{"ColorType", s.ColorType},
-                                    {"No3D", s.No3D},
-                                    {"FloatingSizeType", s.FloatingSizeType},
-                                    {"KeyboardType", s.KeyboardType}});
+    std::string text = SettingsText({{"ColorType", s.ColorType},
+                                     {"No3D", s.No3D},
+                                     {"FloatingSizeType", s.FloatingSizeType},
+                                     {"KeyboardType", s.KeyboardType}}) +
+                       "[Sniplets]\r\n";
+    for (std::size_t i = 0; i < s.Texts.size(); ++i)
+        text += "Text" + std::to_string(i + 1) + "=" + s.Texts[i] + "\r\n";
+    WriteBytes(SettingsFile, text);
 }
 inline void RemoveSettingsFile() {
     DeleteFileW(SettingsFile);
@@ -69,7 +74,12 @@ public:
                                 UINT* chars) override {
         return Record(CharCall(key, flags, count, *shift, *chars));
     }
-    STDMETHODIMP SendString(BSTR, DWORD) override { return Record("string"); }
+    STDMETHODIMP SendString(BSTR text, DWORD count) override {
+        char utf8[1024] = "";
+        WideCharToMultiByte(CP_UTF8, 0, text, static_cast<int>(count), utf8, sizeof(utf8) - 1,
+                            nullptr, nullptr);
+        return Record(std::string("string ") + utf8); // in UTF-8
+    }
 
     std::vector<std::string> Calls;
 

@@ -12,6 +12,8 @@ using KeyInput = SelectedKeyboard;
 // virtual key; control shortcuts send four events at the press. The decimal key types the first
 // character of the locale's separator, the other one what the locale does not use: the test runs
 // again under other separators (see CMakeLists.txt), an override made the user's for the run.
+// With texts a third page: text N in cell N (twelve in one row), typed whole at the press (a
+// surrogate pair too), the page kept; empty cells do nothing.
 TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
     wchar_t expected[16] = L".", override[16] = {}, original[16] = {};
     GetEnvironmentVariableW(L"KEYBOARD_TEST_EXPECTED_SEPARATOR", expected, 16);
@@ -20,10 +22,12 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
         ASSERT_TRUE(SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, override));
     }
     const UINT point = expected[0], other = point == '.' ? ',' : '.';
+    const std::string smile = "x\xF0\x9F\x98\x80";
     const struct {
         int KeyboardType;
         std::vector<POINT> Cells;
         std::vector<std::string> Calls;
+        std::vector<std::string> Texts = {};
     } cases[] = {
         // clang-format off
         {0, {{1, 0}, {4, 0}, {0, 1}, {4, 2}},
@@ -37,13 +41,18 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
         {4, {{6, 2}, {6, 3}, {2, 3}, {9, 2}, {4, 3}, {5, 3}},
             Typed({{13, 13, 1}, {13, 13, 1}, {32, 32, 1}, {35, 35, 0}, {point, point, 1},
                    {other, other, 1}})},
+        {0, {{0, 0}, {0, 0}, {1, 0}, {2, 0}, {4, 2}, {0, 0}, {0, 0}, {0, 0}, {3, 0}},
+            {"string Hello", "string " + smile}, {"Hello", "", smile}},
+        {0, {{0, 0}, {0, 0}, {1, 0}}, Typed({{'7', '7', 1}}), {"", ""}},
+        {5, {{0, 0}, {0, 0}, {1, 0}, {12, 0}}, {"string a", "string z"},
+            {"a", "", "", "", "", "", "", "", "", "", "", "z"}},
         // clang-format on
     };
     for (const auto& c : cases) {
-        Start({1, 0, c.KeyboardType, 0});
+        Start({1, 0, c.KeyboardType, 0, c.Texts});
         for (const POINT& cell : c.Cells)
             TapCell(cell.x, cell.y);
-        EXPECT_EQ(callback.Calls, c.Calls) << "type " << c.KeyboardType;
+        EXPECT_EQ(callback.Calls, c.Calls) << "case " << &c - cases;
     }
     if (*original != L'\0')
         SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, original);

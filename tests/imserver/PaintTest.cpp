@@ -38,6 +38,15 @@ protected:
                         Pixel(at.x + x, at.y + y) != (source == White ? faceColour : source);
         return mismatches;
     }
+    // The bounds of the black pixels inside a face, clear of its frame.
+    RECT Ink(const RECT& face) const {
+        RECT ink = {};
+        for (int y = face.top + 2; y < face.bottom - 2; ++y)
+            for (int x = face.left + 2; x < face.right - 2; ++x)
+                if (const RECT dot = {x, y, x + 1, y + 1}; Pixel(x, y) == Black)
+                    UnionRect(&ink, &ink, &dot);
+        return ink;
+    }
 };
 
 // One key of a painted keyboard: its face colour, its corners inside frame and shadow (soft in
@@ -142,16 +151,34 @@ TEST_F(Painting, ChangedSettingsAndPanelSizeShowAtTheNextPaint) {
     const RECT last = Grid().Face(4, 2);
     EXPECT_EQ(FacePixel(4, 2), White);
     EXPECT_EQ(Pixel(last.right, (last.top + last.bottom) / 2), Black);
-    const RECT face = Grid().Face(1, 0);
-    RECT ink = {};
-    for (int y = face.top + 2; y < face.bottom - 2; ++y)
-        for (int x = face.left + 2; x < face.right - 2; ++x)
-            if (const RECT dot = {x, y, x + 1, y + 1}; Pixel(x, y) == Black)
-                UnionRect(&ink, &ink, &dot);
+    const RECT face = Grid().Face(1, 0), ink = Ink(face);
     ASSERT_FALSE(IsRectEmpty(&ink)) << "no label drawn";
     EXPECT_NEAR(ink.left + ink.right, face.left + face.right, 4);
     EXPECT_NEAR(ink.top + ink.bottom, face.top + face.bottom, 4);
     EXPECT_LT(ink.bottom - ink.top, (face.bottom - face.top) / 2);
+}
+
+// The text page (its toggle leading back) shows the texts at the next paint, the panel's size
+// kept, cells without a text blank; a long text ends in an ellipsis (the dots of its start, not
+// the "W"s of its middle). Without texts the first page is back.
+TEST_F(Painting, TextPageFollowsTheSettings) {
+    Show({1, 0, 0, 0, {"A"}}, true);
+    TapCell(0, 0);
+    Repaint();
+    EXPECT_EQ(PictureMismatches(L"BMP_NUMLOCK", Grid().Face(0, 0), Gray), 0);
+    const RECT second = Grid().Face(2, 0);
+    EXPECT_EQ(Pixel(second.left, second.top + 5), White);
+    ChangeSettings({1, 0, 0, 0, {"A", std::string(40, '.') + std::string(40, 'W')}});
+    Repaint();
+    const RECT ink = Ink(second);
+    EXPECT_FALSE(IsRectEmpty(&ink));
+    EXPECT_LE(ink.bottom - ink.top, 3);
+    IMINFO info = {};
+    method->GetInfo(&info);
+    EXPECT_EQ(Sides(info.rcSipRect), (std::array<LONG, 4>{0, 0, 5 * 23 + 15, 3 * 23}));
+    ChangeSettings({1, 0, 0, 0});
+    Repaint();
+    EXPECT_EQ(Pixel(second.left, second.top + 5), Black);
 }
 
 } // namespace

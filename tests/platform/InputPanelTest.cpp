@@ -196,4 +196,12 @@ TEST(KeyEvents, CharactersAreUnicodeControlCharactersTheirKeysAndNavigationExten
     }
 }
 
+// A surrogate pair in a string is one keystroke: both halves down, in order, then both up.
+TEST(KeyEvents, StringsKeepSurrogatePairsWhole) {
+    EXPECT_EQ(EventsOf(StringInputs(L"\xD83D\xDE00", 2)), (Events{{0, 0xD83D, Unicode},
+                                                                  {0, 0xDE00, Unicode},
+                                                                  {0, 0xD83D, Unicode | Up},
+                                                                  {0, 0xDE00, Unicode | Up}}));
+}
+
 } // namespace
