@@ -192,7 +192,6 @@ TEST_F(HostileSettings, SnipletsLoadCutToTheirLengthAndOnlyFromTheirTwelveKeys) 
         {"empty and repeated",
          "Text7=\r\nText7=late\r\nText8=first\r\nText8=second",
          {{8, L"first"}}},
-        {"ANSI", "Text9=5 \x80 f\xFCr 4\xBD", {{9, L"5 \u20AC f\u00FCr 4\u00BD"}}},
     };
     for (const auto& c : cases) {
         WriteBytes(path, KeyboardType3 + "[Sniplets]\r\n" + c.lines + "\r\n");
