@@ -80,13 +80,36 @@ void ReadWholeFile(const std::wstring& path) {
     CloseHandle(file);
 }
 
+void WriteSettingsBytes(const std::string& bytes) {
+    HANDLE file = CreateFileW(SettingsFilePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+// Twelve texts of 112 to 244 characters, with accented letters, the euro sign and an emoji.
+std::string SnipletsSection() {
+    std::string section = "[Sniplets]\r\n";
+    for (int i = 1; i <= SnipletCount; ++i) {
+        std::string text = "Gr\xC3\xBC\xC3\x9F"
+                           "e \xE2\x82\xAC \xF0\x9F\x98\x80 ";
+        while (text.size() < 112u + 12u * i)
+            text += static_cast<char>('a' + text.size() % 26);
+        section += "Text" + std::to_string(i) + "=" + text + "\r\n";
+    }
+    return section;
+}
+
+// The reload every paint does, with the setup program's file and with twelve texts added to it.
 void BenchLoadSettings() {
-    WriteSettingsFile(SettingValues{});
     const std::wstring path = SettingsFilePath();
-    Report("LoadSettings",
-           Compare(
-               1000, [] { LoadSettings(); }, [&] { ReadWholeFile(path); }),
-           "CreateFile/ReadFile/Close");
+    const auto load = [] { LoadSettings(); };
+    const auto read = [&] { ReadWholeFile(path); };
+    WriteSettingsFile(SettingValues{});
+    Report("LoadSettings", Compare(1000, load, read), "CreateFile/ReadFile/Close");
+    WriteSettingsBytes(SettingsText({}) + SnipletsSection());
+    Report("LoadSettings, twelve texts", Compare(1000, load, read), "CreateFile/ReadFile/Close");
 }
 
 // Lines made by `line` from 0 on, after `head`, up to just under 1 MiB.
@@ -99,14 +122,6 @@ std::string FileJustUnderOneMebibyte(const std::string& head, const char* line) 
             return file;
         file += text;
     }
-}
-
-void WriteSettingsBytes(const std::string& bytes) {
-    HANDLE file = CreateFileW(SettingsFilePath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
 }
 
 // A file of section headers beside one of the same size made of keys in one section: the

@@ -18,7 +18,8 @@ public:
     void SetPath(const std::wstring& path);
     void Reload();
     // False when the file could not be written (it then stays as it was), when it was too large
-    // to be read, or when there is no path. The file is written in the encoding it was read in.
+    // to be read, or when there is no path. The file is written in the encoding it was read in, or
+    // in UTF-8 when an ANSI file can no longer hold its text.
     bool Flush();
     // The file is over the reader's size limit and was not read: it holds no sections, and
     // `Flush` never writes over it, as that would lose all it holds.
@@ -34,6 +35,9 @@ public:
     void WriteText(const std::wstring& section, const std::wstring& key, const std::wstring& value);
     int ReadInt(const std::wstring& section, const std::wstring& key, int fallback) const;
     void WriteInt(const std::wstring& section, const std::wstring& key, int value);
+    // The section's lines as read, for a reader of many keys of one section; null when the file
+    // has no such section.
+    const StringList* Section(const std::wstring& name) const { return SectionLines(name); }
 
 private:
     StringList* SectionLines(const std::wstring& name) const;

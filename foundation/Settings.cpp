@@ -32,6 +32,25 @@ std::wstring SnipletKey(int index) {
     return L"Text" + std::to_wstring(index + 1);
 }
 
+// The first UTF-16 units of the value, short of a pair's first half whose second half is cut.
+std::wstring SnipletOf(const std::wstring& line, size_t valueStart) {
+    std::wstring text = line.substr(valueStart, SnipletMaxLength);
+    if (text.size() == SnipletMaxLength && IS_HIGH_SURROGATE(text.back()))
+        text.pop_back();
+    return text;
+}
+
+// The section is looked up once for all twelve keys, not once for each.
+void LoadSniplets(const IniFile& file, Settings& settings) {
+    const StringList* lines = file.Section(SnipletSection);
+    for (int i = 0; i < SnipletCount; ++i) {
+        const std::wstring key = SnipletKey(i);
+        const int position = lines ? lines->FindName(key) : -1;
+        settings.Sniplets[i] =
+            position < 0 ? std::wstring() : SnipletOf(lines->At(position), key.size() + 1);
+    }
+}
+
 } // namespace
 
 Settings& GetSettings() {
@@ -53,11 +72,7 @@ bool LoadSettings() {
     Settings& settings = GetSettings();
     for (const PersistedSetting& setting : PersistedSettings)
         settings.*setting.Field = file.ReadInt(setting.Section, setting.Key, setting.Default);
-    for (int i = 0; i < SnipletCount; ++i) {
-        settings.Sniplets[i] = file.ReadText(SnipletSection, SnipletKey(i), std::wstring());
-        if (settings.Sniplets[i].size() > SnipletMaxLength)
-            settings.Sniplets[i].resize(SnipletMaxLength);
-    }
+    LoadSniplets(file, settings);
     return !file.TooLarge();
 }
 
@@ -76,6 +91,9 @@ bool SaveSniplets() {
     const Settings& settings = GetSettings();
     for (int i = 0; i < SnipletCount; ++i)
         file.WriteText(SnipletSection, SnipletKey(i), settings.Sniplets[i]);
+    // Without texts the file looks as if the page had never been saved.
+    if (file.Section(SnipletSection)->Count() == 0)
+        file.RemoveSection(SnipletSection);
     return file.Flush();
 }
 

@@ -48,7 +48,8 @@ bool LoadSettings();
 // then stays as it was).
 bool SaveSettings();
 
-// Writes the sniplets' section alone; the rest of the file stays as it is. False as above.
+// Writes the sniplets' section alone; the rest of the file stays as it is. An empty text has no
+// line, and a section left without lines is removed. False as above.
 bool SaveSniplets();
 
 // "\Plinkerpad.ini": the root folder of the device is the root of the Windows system drive.

@@ -48,8 +48,9 @@ public:
     // `SaveLines`; a file that is not read leaves the list empty and the encoding UTF-8. CR, LF
     // and CR LF each end a line, as does the end of the file.
     TextFileRead LoadLines(const std::wstring& path);
-    // Writes every entry followed by CR LF in the list's encoding, replacing the file in one
-    // step; false when the file could not be written, which then stays as it was.
+    // Writes every entry followed by CR LF in the list's encoding (UTF-8 when ANSI cannot hold
+    // the text), replacing the file in one step; false when the file could not be written, which
+    // then stays as it was.
     bool SaveLines(const std::wstring& path) const;
     TextEncoding Encoding() const { return encoding; }
     void SetEncoding(TextEncoding newEncoding) { encoding = newEncoding; }

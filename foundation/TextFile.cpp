@@ -37,15 +37,27 @@ std::wstring Decode(const std::string& bytes, TextEncoding& encoding) {
     return text;
 }
 
-std::string Encode(const std::wstring& text, TextEncoding encoding) {
+std::string BytesIn(UINT codePage, const std::wstring& text) {
     if (text.empty())
         return std::string();
-    UINT codePage = CodePageOf(encoding);
     int length = static_cast<int>(text.size());
     int count = WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
     std::string bytes(count, '\0');
     WideCharToMultiByte(codePage, 0, text.data(), length, bytes.data(), count, nullptr, nullptr);
     return bytes;
+}
+
+// An ANSI file stays ANSI while its bytes read back as the same text. A character the code page
+// lacks (an emoji, say) would become "?", and ANSI bytes that happen to be valid UTF-8 would be
+// read as UTF-8: the file then becomes UTF-8, which loses nothing.
+std::string Encode(const std::wstring& text, TextEncoding encoding) {
+    if (encoding == TextEncoding::Ansi) {
+        std::string bytes = BytesIn(CP_ACP, text);
+        TextEncoding read;
+        if (Decode(bytes, read) == text)
+            return bytes;
+    }
+    return BytesIn(CP_UTF8, text);
 }
 
 std::wstring FolderOf(const std::wstring& path) {

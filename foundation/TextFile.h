@@ -1,7 +1,8 @@
 // Whole text files: read in one go, and replaced in one step so that a reader sees the old file
 // or the new one, never a mix, and a failed write leaves the old file as it was. A file whose
 // bytes are not valid UTF-8 was written by another tool in the ANSI code page; it is read as such
-// and written back the same way, so that the lines this system does not own keep their bytes.
+// and written back the same way, so that the lines this system does not own keep their bytes,
+// unless the text can no longer be written in that code page: then the file becomes UTF-8.
 #pragma once
 
 #include <string>

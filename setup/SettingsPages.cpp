@@ -5,12 +5,16 @@
 #include "setup/PlaceRect.h"
 #include "setup/TDialog.h"
 
+#include <string>
+
 namespace {
 
 constexpr DWORD Heading = 0x5000000C;    // child, visible, text without word wrap
 constexpr DWORD FirstRadio = 0x50030009; // child, visible, group, tab stop, automatic radio
 constexpr DWORD Radio = 0x50000009;
 constexpr DWORD CheckBox = 0x50030003; // child, visible, group, tab stop, automatic check box
+// Child, visible, border, tab stop, scrolling sideways; single-line, so no line break goes in.
+constexpr DWORD TextField = 0x50810080;
 
 // The placements: the first control, the next one of a block, the first of a new block.
 constexpr int FirstRow = PLACE_FIRST_ROW;
@@ -52,13 +56,11 @@ const PageControl FingerPage[] = {
     {L"BUTTON", L"Large", Radio, NextRow, &Settings::FloatingSizeType},
 };
 
-const PageControl SnipletsPage[] = {
-    {L"STATIC", L"___ Sniplets _____________________________", Heading, FirstRow, nullptr},
-};
+constexpr const wchar_t* SnipletsHeading = L"___ Sniplets _____________________________";
 
 // The file keeps what it held when it cannot be written; the record goes back to it.
-void SaveOrTell() {
-    if (!SaveSettings()) {
+void SaveOrTell(bool (*save)()) {
+    if (!save()) {
         AfxMessageBox(L"The settings could not be saved. They stay as they were.");
         LoadSettings();
     }
@@ -71,22 +73,57 @@ void LoadOrTell() {
                       L"settings will be saved over it.");
 }
 
-template <size_t N> int ShowPage(const wchar_t* title, const PageControl (&controls)[N]) {
-    TDialog dialog(nullptr);
-    LoadOrTell();
-    Settings& settings = GetSettings();
-    dialog.SetTitle(title);
-    dialog.SetButtonsFollowContent(settings.DlgBtnBottom == 0 ? 1 : 0);
-    dialog.SetShowButtons(settings.ShowDlgBtn);
+template <size_t N>
+void AddControls(TDialog& dialog, Settings& settings, const PageControl (&controls)[N]) {
     RECT rect = {};
     for (const PageControl& control : controls) {
         PlaceRect(rect, control.placement);
         void* data = control.target ? &(settings.*control.target) : nullptr;
         dialog.AddItem(control.className, control.text, control.style, 0, &rect, data, 0);
     }
+}
+
+// A field takes no more than a text of the file holds.
+void LimitTextFields(void*, TDialog* dialog) {
+    for (HWND child = GetWindow(dialog->m_hWnd, GW_CHILD); child;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t className[8] = {};
+        GetClassNameW(child, className, 8);
+        if (lstrcmpiW(className, L"Edit") == 0)
+            SendMessageW(child, EM_LIMITTEXT, SnipletMaxLength, 0);
+    }
+}
+
+// One field per text key, each on its own row behind its number.
+void AddSnipletFields(TDialog& dialog, Settings& settings) {
+    RECT rect = {};
+    PlaceRect(rect, FirstRow);
+    dialog.AddItem(L"STATIC", SnipletsHeading, Heading, 0, &rect, nullptr, 0);
+    for (int i = 0; i < SnipletCount; ++i) {
+        PlaceRect(rect, NextRow | PLACE_INDENT);
+        RECT number = rect;
+        PlaceRect(number, PLACE_FULL_WIDTH);
+        number.right = rect.left;
+        dialog.AddItem(L"STATIC", std::to_wstring(i + 1), Heading, 0, &number, nullptr, 0);
+        dialog.AddItem(L"EDIT", L"", TextField, 0, &rect, &settings.Sniplets[i], 0);
+    }
+    dialog.SetInitHook(nullptr, LimitTextFields);
+}
+
+using AddPageControls = void (*)(TDialog& dialog, Settings& settings);
+
+// OK saves with `save`, which writes the page's part of the file.
+int ShowPage(const wchar_t* title, AddPageControls addControls, bool (*save)()) {
+    TDialog dialog(nullptr);
+    LoadOrTell();
+    Settings& settings = GetSettings();
+    dialog.SetTitle(title);
+    dialog.SetButtonsFollowContent(settings.DlgBtnBottom == 0 ? 1 : 0);
+    dialog.SetShowButtons(settings.ShowDlgBtn);
+    addControls(dialog, settings);
     const int result = static_cast<int>(dialog.DoModal());
     if (result == IDOK) {
-        SaveOrTell();
+        SaveOrTell(save);
     } else {
         LoadSettings();
     }
@@ -96,13 +133,15 @@ template <size_t N> int ShowPage(const wchar_t* title, const PageControl (&contr
 } // namespace
 
 int ShowGeneralPage() {
-    return ShowPage(L"General", GeneralPage);
+    return ShowPage(
+        L"General", [](TDialog& d, Settings& s) { AddControls(d, s, GeneralPage); }, SaveSettings);
 }
 
 int ShowFingerPage() {
-    return ShowPage(L"Finger", FingerPage);
+    return ShowPage(
+        L"Finger", [](TDialog& d, Settings& s) { AddControls(d, s, FingerPage); }, SaveSettings);
 }
 
 int ShowSnipletsPage() {
-    return ShowPage(L"Sniplets", SnipletsPage);
+    return ShowPage(L"Sniplets", AddSnipletFields, SaveSniplets);
 }

@@ -8,11 +8,13 @@
 #include "setup/Help.h"
 #include "setup/SettingsPages.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
 
-// The buttons are laid out for a window this many pixels high, whatever its client area says.
+// The buttons are laid out for a window this many pixels high, or for the client area where it
+// is less high (a landscape screen), so that none falls below the window's edge.
 constexpr int LayoutHeight = 268;
 constexpr int RowHeight = 38;
 constexpr int Gap = 5;
@@ -66,7 +68,8 @@ void SetupDialog::OnPaint() {
 void SetupDialog::ArrangeButtons() {
     RECT client;
     GetClientRect(&client);
-    RECT bottom = CutBottomBand({0, 0, client.right, LayoutHeight}, nullptr, RowHeight, 0);
+    const int height = std::min<int>(LayoutHeight, client.bottom);
+    RECT bottom = CutBottomBand({0, 0, client.right, height}, nullptr, RowHeight, 0);
     RECT rest = CutBottomBand(bottom, nullptr, -10, Gap);
     RECT row1 = CutBottomBand(rest, nullptr, RowHeight, 0);
     PlaceInRow(&snipletsButton, row1, 0, 3, Gap);

@@ -11,6 +11,7 @@
 
 #include <array>
 #include <climits>
+#include <map>
 
 namespace {
 
@@ -85,6 +86,16 @@ std::string AsSaved(const std::string& foreignLine, int keyboardType) {
            std::to_string(keyboardType) + "\r\n\r\n";
 }
 
+// The loaded texts by key number, the empty ones left out.
+std::map<int, std::wstring> LoadedSniplets() {
+    std::map<int, std::wstring> texts;
+    for (int i = 0; i < SnipletCount; ++i) {
+        if (!GetSettings().Sniplets[i].empty())
+            texts[i + 1] = GetSettings().Sniplets[i];
+    }
+    return texts;
+}
+
 class HostileSettings : public ::testing::Test {
 protected:
     void SetUp() override { DeleteFileW(path.c_str()); }
@@ -155,5 +166,74 @@ TEST_F(HostileSettings, AFileTooLargeToReadIsNotWrittenOver) {
     LoadSettings();
     GetSettings().KeyboardType = 4;
     EXPECT_FALSE(SaveSettings());
+    GetSettings().Sniplets[0] = L"text";
+    EXPECT_FALSE(SaveSniplets());
     EXPECT_TRUE(ReadBytes(path) == file);
+}
+
+// Text keys are cut to 255 UTF-16 units (never half a pair), matched like every key, and only
+// "Text1" to "Text12" count.
+TEST_F(HostileSettings, SnipletsLoadCutToTheirLengthAndOnlyFromTheirTwelveKeys) {
+    const std::string emoji = "\xF0\x9F\x98\x80";
+    const struct {
+        const char* what;
+        std::string lines;
+        std::map<int, std::wstring> texts;
+    } cases[] = {
+        {"long texts",
+         "Text1=" + std::string(300, 'x') + "\r\nText2=" + std::string(254, 'y') + emoji +
+             "\r\nText3=" + std::string(253, 'z') + emoji,
+         {{1, std::wstring(255, L'x')},
+          {2, std::wstring(254, L'y')},
+          {3, std::wstring(253, L'z') + L"\U0001F600"}}},
+        {"other keys",
+         "Text0=a\r\nText13=b\r\nText01=c\r\nText4\r\nText 5=d\r\nTEXT6=e=f",
+         {{6, L"e=f"}}},
+        {"empty and repeated",
+         "Text7=\r\nText7=late\r\nText8=first\r\nText8=second",
+         {{8, L"first"}}},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(path, KeyboardType3 + "[Sniplets]\r\n" + c.lines + "\r\n");
+        EXPECT_TRUE(LoadSettings()) << c.what;
+        EXPECT_EQ(c.texts, LoadedSniplets()) << c.what;
+        EXPECT_EQ(3, GetSettings().KeyboardType) << c.what;
+    }
+}
+
+// Only the section of the texts changes, and only through `SaveSniplets`; an ANSI file stays
+// ANSI unless a text needs more.
+TEST_F(HostileSettings, SnipletsSaveTheirSectionAloneAndSurviveTheRoundTrip) {
+    const std::string head = "[Tool]\r\nName=M\xFCller\r\n\r\n[Keyboard]\r\nKeyboardType=3\r\n\r\n";
+    const std::string utf8Head =
+        "[Tool]\r\nName=M\xC3\xBCller\r\n\r\n[Keyboard]\r\nKeyboardType=3\r\n\r\n";
+    const struct {
+        const char* what;
+        std::string file;
+        std::map<int, std::wstring> texts;
+        std::string saved;
+    } cases[] = {
+        {"ANSI, held by ANSI",
+         head,
+         {{1, L"5 \u20AC"}},
+         head + "[Sniplets]\r\nText1=5 \x80\r\n\r\n"},
+        {"ANSI, beyond ANSI",
+         head,
+         {{1, L"\u20AC \U0001F600"}},
+         utf8Head + "[Sniplets]\r\nText1=\xE2\x82\xAC \xF0\x9F\x98\x80\r\n\r\n"},
+        {"no texts left", head + "[Sniplets]\r\nText3=x\r\n", {}, head},
+    };
+    for (const auto& c : cases) {
+        WriteBytes(path, c.file);
+        LoadSettings();
+        for (int i = 0; i < SnipletCount; ++i)
+            GetSettings().Sniplets[i] = c.texts.count(i + 1) ? c.texts.at(i + 1) : L"";
+        EXPECT_TRUE(SaveSniplets()) << c.what;
+        EXPECT_EQ(c.saved, ReadBytes(path)) << c.what;
+        LoadSettings();
+        EXPECT_EQ(c.texts, LoadedSniplets()) << c.what;
+        GetSettings().Sniplets[0] = L"not saved with the other settings";
+        EXPECT_TRUE(SaveSettings());
+        EXPECT_EQ(ReadBytes(path).find("not saved"), std::string::npos) << c.what;
+    }
 }

@@ -1,6 +1,10 @@
 // Default buttons, built once for a screen 240 pixels high (run on a 320 x 240 screen: a column on
-// the right) and once for a taller one (240 x 320: a row under the content, or on row 98).
+// the right) and once for a taller one (240 x 320: a row under the content, or on row 98); and the
+// windows of the setup program on each screen.
+#include "resources/SetupResources.h"
 #include "setup/DefaultImDialog.h"
+#include "setup/SettingsPages.h"
+#include "setup/SetupDialog.h"
 #include "setup/TDialog.h"
 #include "tests/setup/DialogDriver.h"
 
@@ -67,6 +71,41 @@ TEST(DefaultButtons, StandWhereTheScreenHeightPutsThem) {
         EXPECT_EQ(static_cast<const short*>(LocalLock(block))[7], Width); // cx
         LocalUnlock(block);
     }
+}
+
+// Every child of the window is visible and lies wholly inside its client area, on the screen (a
+// dialog larger than the screen may hang over its edges by its frame).
+void ExpectChildrenShown(HWND window) {
+    RECT client, bounds;
+    GetClientRect(window, &client);
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    IntersectRect(&bounds, &client, &screen);
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        const RECT rect = WindowRect(child);
+        RECT inside;
+        IntersectRect(&inside, &rect, &bounds);
+        EXPECT_TRUE(IsWindowVisible(child)) << WindowText(child);
+        EXPECT_TRUE(EqualRect(&inside, &rect)) << WindowText(child);
+    }
+}
+
+TEST(SetupWindows, ShowEveryControlOnTheScreen) {
+    CWinApp app;
+    SetupDialog main;
+    app.m_pMainWnd = &main;
+    DialogDriver driver;
+    driver.When(L"Plinkerpad Setup", [&](HWND window) {
+        ExpectChildrenShown(window);
+        Click(window, L"Sniplets");
+    });
+    driver.When(L"Sniplets", [&](HWND page) {
+        ExpectChildrenShown(page);
+        PostCommand(page, IDCANCEL);
+        PostCommand(GetWindow(page, GW_OWNER), IDCANCEL);
+    });
+    EXPECT_EQ(main.DoModal(), IDCANCEL);
+    EXPECT_EQ(driver.Waiting(), 0u);
 }
 
 TEST(DefaultButtons, OfTheBootImDialog) {

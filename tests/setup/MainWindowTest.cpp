@@ -64,7 +64,8 @@ protected:
 
 const std::wstring No3D = L"No 3D (maximize speed)", AtBottom = L"Dialog buttons at screen bottom";
 
-// The button row stands under the content, or at row 98 from the next page on.
+// The button row stands under the content, or at row 98 from the next page on (and under the
+// twelve text fields).
 TEST_F(Pages, ShowTheFileAndOkSavesExactlyTheChoiceWhileCancelOrAFailedSaveKeepsIt) {
     WriteSettingsFile({{"ColorType", 2}, {"No3D", 0}, {"KeyboardType", 3}});
     EXPECT_EQ(Run(L"General", {L"Colored", L"Gray", No3D, L"Show Dialog buttons"},
@@ -78,7 +79,7 @@ TEST_F(Pages, ShowTheFileAndOkSavesExactlyTheChoiceWhileCancelOrAFailedSaveKeeps
                   {L"Numeric", L"Extended", L"Numeric + hex", L"Extended + hex", L"Big numeric"},
                   {}, L"OK", 86),
               L"00000");
-    Run(L"Sniplets", {}, {}, L"OK", 20);
+    Run(L"Sniplets", {}, {}, L"OK", 98);
     ExpectStored({{"KeyboardType", -1}});
 
     WriteSettingsFile({{"ShowDlgBtn", 0}});
@@ -104,6 +105,53 @@ TEST_F(Pages, ShowTheFileAndOkSavesExactlyTheChoiceWhileCancelOrAFailedSaveKeeps
     CloseHandle(held);
     EXPECT_NE(told.find(L"could not be saved"), std::wstring::npos);
     ExpectStored({{"FloatingSizeType", 1}});
+}
+
+// The text field behind its number.
+HWND Field(HWND page, int number) {
+    return GetWindow(FindControl(page, std::to_wstring(number)), GW_HWNDNEXT);
+}
+
+// Opens the Sniplets page, reads what its twelve fields show ("|" after each), types the texts
+// into the fields of their numbers and ends the page by a button.
+std::wstring EditSniplets(DialogDriver& driver, const std::map<int, std::wstring>& typed,
+                          const std::wstring& finish) {
+    std::wstring shown;
+    driver.When(L"Sniplets", [&](HWND page) {
+        for (int number = 1; number <= SnipletCount; ++number) {
+            HWND field = Field(page, number);
+            EXPECT_EQ(SendMessageW(field, EM_GETLIMITTEXT, 0, 0), 255) << number;
+            EXPECT_EQ(GetWindowLongW(field, GWL_STYLE) & ES_MULTILINE, 0) << number;
+            shown += WindowText(field) + L"|";
+        }
+        for (const auto& [number, text] : typed) {
+            SendMessageW(Field(page, number), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+            for (wchar_t unit : text)
+                PostMessageW(Field(page, number), WM_CHAR, unit, 1);
+        }
+        Click(page, finish);
+    });
+    EXPECT_EQ(ShowSnipletsPage(), finish == L"OK" ? IDOK : IDCANCEL);
+    return shown;
+}
+
+// OK writes the fields' section alone (cut texts cut), Cancel nothing; the texts keep every UTF-16
+// unit, a pair beyond 16 bits too.
+TEST_F(Pages, SnipletFieldsShowTheFileAndOkWritesTheirSectionAlone) {
+    const std::string others =
+        "[Mine]\r\nText1=not a sniplet\r\n\r\n" + SettingsText({{"KeyboardType", 3}});
+    const std::string x300(300, 'x');
+    WriteBytes(SettingsFile,
+               others + "[Sniplets]\r\nText1=Gr\xC3\xBC\xC3\x9F\r\nText12=" + x300 + "\r\n\r\n");
+    const std::wstring x255(255, L'x');
+    EXPECT_EQ(EditSniplets(driver, {{1, L""}, {5, L"\u20AC \U0001F600"}}, L"OK"),
+              L"Gr\u00FC\u00DF|||||||||||" + x255 + L"|");
+    const std::string saved = others + "[Sniplets]\r\nText12=" + x300.substr(0, 255) +
+                              "\r\nText5=\xE2\x82\xAC \xF0\x9F\x98\x80\r\n\r\n";
+    EXPECT_EQ(ReadSettingsFile(), saved);
+    EXPECT_EQ(EditSniplets(driver, {{2, L"no"}}, L"Cancel"),
+              L"||||\u20AC \U0001F600|||||||" + x255 + L"|");
+    EXPECT_EQ(ReadSettingsFile(), saved);
 }
 
 // A file too large to read: told on opening, the defaults shown, nothing saved over it.
@@ -147,7 +195,7 @@ TEST_F(Pages, TheMainWindowPlacesItsButtonsAndOpensThePagesOverItself) {
         };
         for (const auto& [id, rect] : expected)
             EXPECT_EQ(ControlRect(GetDlgItem(main, id)), rect) << "button " << id;
-        EXPECT_FALSE(IsWindowVisible(GetDlgItem(main, IDC_SNIPLETS)));
+        EXPECT_TRUE(IsWindowVisible(GetDlgItem(main, IDC_SNIPLETS)));
         EXPECT_NE(SendMessageW(main, WM_GETICON, ICON_BIG, 0), 0);
         // "V 1.12 - hh:mm:ss - Mmm dd yyyy", the build's own time and date.
         std::wstring version = WindowText(GetDlgItem(main, IDC_VERSION));
