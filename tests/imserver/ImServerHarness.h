@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdio>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,46 @@ inline void PumpMessages() {
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&message);
 }
+
+// Dispatches messages one at a time, each first shown to `seen`, until `done` holds; false if it
+// still does not after the limit, which is only a safety net.
+inline bool PumpMessagesUntil(const std::function<bool()>& done, DWORD limitMs = 10000,
+                              const std::function<void(const MSG&)>& seen = nullptr) {
+    const ULONGLONG end = GetTickCount64() + limitMs;
+    MSG message;
+    while (!done()) {
+        if (GetTickCount64() > end)
+            return false;
+        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            continue;
+        }
+        if (seen)
+            seen(message);
+        DispatchMessageW(&message);
+    }
+    return true;
+}
+
+// The system's keyboard repeat delay (0 to 3) and speed (0 to 31) for the processes of the test's
+// prefix, as they were again at the end.
+class SystemKeyRepeat {
+public:
+    SystemKeyRepeat(int delay, DWORD speed) {
+        SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &savedDelay, 0);
+        SystemParametersInfoW(SPI_GETKEYBOARDSPEED, 0, &savedSpeed, 0);
+        Set(delay, speed);
+    }
+    ~SystemKeyRepeat() { Set(savedDelay, savedSpeed); }
+
+private:
+    static void Set(int delay, DWORD speed) {
+        SystemParametersInfoW(SPI_SETKEYBOARDDELAY, static_cast<UINT>(delay), nullptr, 0);
+        SystemParametersInfoW(SPI_SETKEYBOARDSPEED, speed, nullptr, 0);
+    }
+    int savedDelay = 1;
+    DWORD savedSpeed = 31;
+};
 
 // A bare top-level panel window (no border: its client rectangle is its window rectangle).
 inline HWND CreatePanelWindow(int left, int top, int width, int height) {

@@ -1,5 +1,6 @@
 // A fixture with the input method selected into a 240 x 80 panel at (100, 150) of a 640 x 480
-// screen and the recording callback registered, with helpers to touch and read the keyboard.
+// screen, the recording callback registered and the quickest key repeat, with helpers to touch
+// and read the keyboard.
 #pragma once
 
 #include "keyboard/KeyboardTypes.h"
@@ -73,6 +74,21 @@ protected:
         Send(WM_LBUTTONUP, at);
     }
     void TapCell(int column, int row) { Tap(Grid().Centre(column, row)); }
+    // Dispatches what arrives until the callback has seen `count` calls in all.
+    bool AwaitCalls(size_t count) {
+        return PumpMessagesUntil([&] { return callback.Calls.size() >= count; });
+    }
+    // Dispatches what arrives for longer than the repeat delay and three periods; returns the
+    // keyboard's timer ticks among it.
+    int Rest() {
+        const ULONGLONG end = GetTickCount64() + 400;
+        int ticks = 0;
+        PumpMessagesUntil([&] { return GetTickCount64() >= end; }, 1000,
+                          [&](const MSG& message) {
+                              ticks += message.message == WM_TIMER && message.hwnd == keyboard;
+                          });
+        return ticks;
+    }
     // Presses the handle strip at (4, 30) and lifts at the client point x, y.
     void Drag(int x, int y) {
         Send(WM_LBUTTONDOWN, {4, 30});
@@ -107,6 +123,7 @@ protected:
                 (client.bottom - margin) / type.Rows};
     }
 
+    SystemKeyRepeat quickestRepeat{0, 31}; // 250 ms, then 30 a second: holds are short
     TestSettings settings;
     std::unique_ptr<PlinkerpadDll> dll;
     RecordingCallback callback;
