@@ -136,24 +136,20 @@ inline bool PumpMessagesUntil(const std::function<bool()>& done, DWORD limitMs =
     return true;
 }
 
-// The system's keyboard repeat delay (0 to 3) and speed (0 to 31) for the processes of the test's
-// prefix, as they were again at the end.
-class SystemKeyRepeat {
-public:
-    SystemKeyRepeat(int delay, DWORD speed) {
-        SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &savedDelay, 0);
-        SystemParametersInfoW(SPI_GETKEYBOARDSPEED, 0, &savedSpeed, 0);
+// The system's keyboard repeat delay (0 to 3) and speed (0 to 31) in the test's prefix, as they
+// were again at the end.
+struct SystemKeyRepeat {
+    SystemKeyRepeat(UINT delay, UINT speed) {
+        SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &saved[0], 0);
+        SystemParametersInfoW(SPI_GETKEYBOARDSPEED, 0, &saved[1], 0);
         Set(delay, speed);
     }
-    ~SystemKeyRepeat() { Set(savedDelay, savedSpeed); }
-
-private:
-    static void Set(int delay, DWORD speed) {
-        SystemParametersInfoW(SPI_SETKEYBOARDDELAY, static_cast<UINT>(delay), nullptr, 0);
+    ~SystemKeyRepeat() { Set(saved[0], saved[1]); }
+    static void Set(UINT delay, UINT speed) {
+        SystemParametersInfoW(SPI_SETKEYBOARDDELAY, delay, nullptr, 0);
         SystemParametersInfoW(SPI_SETKEYBOARDSPEED, speed, nullptr, 0);
     }
-    int savedDelay = 1;
-    DWORD savedSpeed = 31;
+    UINT saved[2] = {1, 31};
 };
 
 // A bare top-level panel window (no border: its client rectangle is its window rectangle).
