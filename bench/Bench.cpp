@@ -253,8 +253,8 @@ void BenchKeyRepeat(IInputMethod* method, HWND keyboard) {
         method->RegisterCallback(&timing);
         PumpMessages();
         SendMessageW(keyboard, WM_LBUTTONDOWN, MK_LBUTTON, backspace);
-        const double end = Now() + 2.25e6;
-        PumpMessagesUntil([&] { return Now() >= end; });
+        for (const double end = Now() + 2.25e6; Now() < end; PumpMessages())
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         SendMessageW(keyboard, WM_LBUTTONUP, 0, backspace);
         const std::vector<double>& presses = timing.Presses;
         char name[64];

@@ -11,9 +11,9 @@
 
 namespace {
 
-// What may happen to a touch besides the mouse messages; waiting for a held key to repeat, and
-// then for longer than a repeat takes.
-enum Interruption : UINT { StealCapture = 1, Hide, Deselect, FinalRelease, AwaitRepeat, Pause };
+// What may happen to a touch besides the mouse messages; Backspace held until it repeats, and a
+// pause longer than a repeat takes.
+enum Interruption : UINT { StealCapture = 1, Hide, Deselect, FinalRelease, HoldBackspace, Pause };
 
 struct Step {
     UINT Message;
@@ -31,7 +31,8 @@ protected:
         } else if (step.Message == FinalRelease) {
             method->Release();
             method = nullptr;
-        } else if (step.Message == AwaitRepeat) {
+        } else if (step.Message == HoldBackspace) {
+            Send(WM_LBUTTONDOWN, {210, 12});
             EXPECT_TRUE(AwaitCalls(2));
         } else if (step.Message == Pause) {
             Rest();
@@ -54,10 +55,9 @@ protected:
 TEST_F(HostileOrder, EveryHeldKeyIsReleasedOnceAndNothingOutlivesTheTouch) {
     const POINT five = {110, 30}, one = {60, 60};
     const Step pressFour = {WM_LBUTTONDOWN, {60, 30}}, slide = {WM_MOUSEMOVE, five};
-    const Step pressBackspace = {WM_LBUTTONDOWN, {210, 12}}, awaitRepeat = {AwaitRepeat};
-    const std::vector<std::string> typedFour = Typed({{'4', '4', 1}});
-    const std::vector<std::string> backspace = Typed({{8, 8, 1}});
-    const std::vector<std::string> repeatedBackspace = {backspace[0], backspace[0], backspace[1]};
+    const std::vector<std::string> typedFour = Typed({{'4', '4', 1}}),
+                                   backspace = Typed({{8, 8, 1}}),
+                                   repeated = {backspace[0], backspace[0], backspace[1]};
     const struct {
         const char* What;
         std::vector<Step> Steps;
@@ -72,21 +72,11 @@ TEST_F(HostileOrder, EveryHeldKeyIsReleasedOnceAndNothingOutlivesTheTouch) {
         {"deselected", {pressFour, {Deselect}}, typedFour},
         {"released while selected", {pressFour, {FinalRelease}}, typedFour},
         {"repeating, slid off and back",
-         {pressBackspace,
-          awaitRepeat,
-          slide,
-          {WM_MOUSEMOVE, {210, 12}},
-          {Pause},
-          {WM_LBUTTONUP, five}},
-         repeatedBackspace},
-        {"repeating, capture lost",
-         {pressBackspace, awaitRepeat, {StealCapture}},
-         repeatedBackspace},
-        {"repeating, mode cancelled",
-         {pressBackspace, awaitRepeat, {WM_CANCELMODE}},
-         repeatedBackspace},
-        {"repeating, hidden", {pressBackspace, awaitRepeat, {Hide}}, repeatedBackspace},
-        {"repeating, deselected", {pressBackspace, awaitRepeat, {Deselect}}, repeatedBackspace},
+         {{HoldBackspace}, slide, {WM_MOUSEMOVE, {210, 12}}, {Pause}, {WM_LBUTTONUP, five}},
+         repeated},
+        {"repeating, capture lost", {{HoldBackspace}, {StealCapture}}, repeated},
+        {"repeating, hidden", {{HoldBackspace}, {Hide}}, repeated},
+        {"repeating, deselected", {{HoldBackspace}, {Deselect}}, repeated},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);

@@ -8,7 +8,6 @@
 
 #include <array>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -114,26 +113,6 @@ inline void PumpMessages() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
         DispatchMessageW(&message);
-}
-
-// Dispatches messages one at a time, each first shown to `seen`, until `done` holds; false if it
-// still does not after the limit, which is only a safety net.
-inline bool PumpMessagesUntil(const std::function<bool()>& done, DWORD limitMs = 10000,
-                              const std::function<void(const MSG&)>& seen = nullptr) {
-    const ULONGLONG end = GetTickCount64() + limitMs;
-    MSG message;
-    while (!done()) {
-        if (GetTickCount64() > end)
-            return false;
-        if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-            continue;
-        }
-        if (seen)
-            seen(message);
-        DispatchMessageW(&message);
-    }
-    return true;
 }
 
 // The system's keyboard repeat delay (0 to 3) and speed (0 to 31) in the test's prefix, as they

@@ -9,6 +9,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 // Where the keys of a docked keyboard belong, worked out afresh from the keyboard-type records.
@@ -74,20 +75,29 @@ protected:
         Send(WM_LBUTTONUP, at);
     }
     void TapCell(int column, int row) { Tap(Grid().Centre(column, row)); }
-    // Dispatches what arrives until the callback has seen `count` calls in all.
-    bool AwaitCalls(size_t count) {
-        return PumpMessagesUntil([&] { return callback.Calls.size() >= count; });
-    }
-    // Dispatches what arrives for longer than the repeat delay and three periods; returns the
-    // keyboard's timer ticks among it.
-    int Rest() {
-        const ULONGLONG end = GetTickCount64() + 400;
+    // Dispatches what arrives, one message at a time, until `done` holds or the time is up;
+    // returns the keyboard's timer ticks among it.
+    int PumpUntil(const std::function<bool()>& done, DWORD limitMs) {
         int ticks = 0;
-        PumpMessagesUntil([&] { return GetTickCount64() >= end; }, 1000,
-                          [&](const MSG& message) {
-                              ticks += message.message == WM_TIMER && message.hwnd == keyboard;
-                          });
+        MSG message;
+        for (const ULONGLONG end = GetTickCount64() + limitMs; !done() && GetTickCount64() < end;) {
+            if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+                continue;
+            }
+            ticks += message.message == WM_TIMER && message.hwnd == keyboard;
+            DispatchMessageW(&message);
+        }
         return ticks;
+    }
+    // Until the callback has seen `count` calls in all; ten seconds are only a safety net.
+    bool AwaitCalls(size_t count) {
+        PumpUntil([&] { return callback.Calls.size() >= count; }, 10000);
+        return callback.Calls.size() >= count;
+    }
+    // For longer than the repeat delay and three periods.
+    int Rest() {
+        return PumpUntil([] { return false; }, 400);
     }
     // Presses the handle strip at (4, 30) and lifts at the client point x, y.
     void Drag(int x, int y) {
