@@ -1,5 +1,6 @@
 // Figures of the input method's hot paths, each beside a floor measured in the same rounds:
-// the settings reload, a full keyboard paint and a tap through to the callback.
+// the settings reload, a full keyboard paint and a tap through to the callback; and the pace of
+// a held key's repeats beside the system setting's.
 #include "foundation/Settings.h"
 #include "tests/imserver/ImServerHarness.h"
 
@@ -245,6 +246,49 @@ void BenchTap(HWND keyboard, const CountingCallback& callback) {
     DestroyWindow(idle);
 }
 
+// The times of the presses that reach the callback: a held key's own and its repeats.
+class PressTimingCallback : public RecordingCallback {
+public:
+    STDMETHODIMP SendCharEvents(UINT, UINT flags, UINT, UINT*, UINT*) override {
+        if (flags == 0x80)
+            Presses.push_back(Now());
+        return S_OK;
+    }
+    std::vector<double> Presses;
+};
+
+// Backspace held for two seconds after the shortest delay, at several speeds: the repeats per
+// second beside what the platform documents for the setting (2.5 to 30 in even steps), and the
+// first repeat's delay beside 250 ms.
+void BenchKeyRepeat(IInputMethod* method, HWND keyboard) {
+    const LPARAM backspace = PointParam(11 + 4 * 45 + 20, 2 + 10);
+    for (const DWORD speed : {31ul, 20ul, 10ul}) {
+        const SystemKeyRepeat setting(0, speed);
+        PressTimingCallback timing;
+        method->RegisterCallback(&timing);
+        PumpMessages();
+        SendMessageW(keyboard, WM_LBUTTONDOWN, MK_LBUTTON, backspace);
+        for (const double end = Now() + 2.25e6; Now() < end; PumpMessages())
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        SendMessageW(keyboard, WM_LBUTTONUP, 0, backspace);
+        const std::vector<double>& presses = timing.Presses;
+        char name[64];
+        std::snprintf(name, sizeof(name), "held Backspace, speed %lu", speed);
+        if (presses.size() < 3) {
+            std::printf("%-31s only %zu presses\n", name, presses.size());
+            continue;
+        }
+        const double asked = 2.5 + speed * (30 - 2.5) / 31;
+        const double measured = (presses.size() - 2) * 1e6 / (presses.back() - presses[1]);
+        std::printf("%-31s %8.2f /s   asked %-29s %7.2f /s   ratio %6.2f\n", name, measured,
+                    "by the setting", asked, measured / asked);
+        std::printf("  (first repeat after %.1f ms, asked 250 ms)\n",
+                    (presses[1] - presses[0]) / 1e3);
+    }
+    method->RegisterCallback(nullptr);
+    PumpMessages();
+}
+
 void BenchKeyboard() {
     PlinkerpadDll dll;
     IInputMethod* method = dll.CreateInputMethod();
@@ -263,6 +307,7 @@ void BenchKeyboard() {
     HWND keyboard = FindKeyboardWindow(panel);
     BenchPaints(panel, keyboard);
     BenchTap(keyboard, callback);
+    BenchKeyRepeat(method, keyboard);
     method->Deselect();
     method->Release();
     DestroyWindow(panel);

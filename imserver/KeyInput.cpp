@@ -2,6 +2,7 @@
 
 #include "foundation/OwnedHandle.h"
 #include "foundation/Settings.h"
+#include "imserver/KeyRepeat.h"
 #include "imserver/MovingKeyboard.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/KeyLayouts.h"
@@ -56,8 +57,10 @@ void ClearHighlight(HWND window, KeyboardWindowState& state) {
     state.pressedKey = 0;
 }
 
-// Every press that was sent gets exactly one release of the same key, wherever the finger lifts.
-void ReleaseHeldKey(KeyboardWindowState& state) {
+// Every press that was sent gets exactly one release of the same key, wherever the finger lifts,
+// and nothing after it.
+void ReleaseHeldKey(HWND window, KeyboardWindowState& state) {
+    StopKeyRepeat(window, state);
     if (state.heldKey == 0)
         return;
     SendKeyEvent(false, LayoutKey(state.heldLayout, state.heldKey - 1), state.callback);
@@ -70,9 +73,15 @@ void TogglePage(HWND window, KeyboardWindowState& state) {
     InvalidateRect(window, nullptr, FALSE);
 }
 
+// The capture brings the lift of a finger that leaves the key here, wherever it goes on to.
+void TakeCapture(HWND window, KeyboardWindowState& state) {
+    SetCapture(window);
+    state.touchCaptured = 1;
+}
+
 // A double tap's second touch is a press too, so a quick "00" types two zeros.
 void PressKey(HWND window, KeyboardWindowState& state, const Cell& cell) {
-    ReleaseHeldKey(state);
+    ReleaseHeldKey(window, state);
     ClearHighlight(window, state);
     if (cell.Slot < 0)
         return;
@@ -85,42 +94,51 @@ void PressKey(HWND window, KeyboardWindowState& state, const Cell& cell) {
         SendKeyEvent(true, key, state.callback);
         state.heldKey = cell.Slot + 1;
         state.heldLayout = CurrentLayout;
+        // A repeating key keeps the capture too: whoever takes it away ends the repeat.
+        if (key.RepeatsWhileHeld()) {
+            StartKeyRepeat(window, state);
+            TakeCapture(window, state);
+        }
     }
     state.pressedKey = cell.Slot + 1;
     InvalidateKeyCell(window, cell.Column, cell.Row, key);
 }
 
 // Only leaving the shown key changes anything; idle hovering repaints nothing. A finger that
-// slides off a held key may go on out of the window: the capture brings its lift here. It is
-// taken only then, as it costs a plain tap more than the tap itself.
+// slides off a held key stops its repeat and may go on out of the window. The capture is taken
+// only then (or at the press of a repeating key), as it costs a plain tap more than the tap
+// itself.
 void MoveOver(HWND window, KeyboardWindowState& state, const Cell& cell) {
     if (state.pressedKey == 0 || state.pressedKey == cell.Slot + 1)
         return;
+    StopKeyRepeat(window, state);
     state.pressedKey = 0;
     InvalidateRect(window, nullptr, FALSE);
-    if (state.heldKey != 0) {
-        SetCapture(window);
-        state.slideCaptured = 1;
-    }
+    if (state.heldKey != 0)
+        TakeCapture(window, state);
 }
 
 // Whatever came before, a lift leaves nothing of the touch: the held key is released, and its
-// highlight and the capture of a slide go. The flag spares a tap the cost of asking for the
-// capture.
+// highlight and the capture go. The flag spares a tap the cost of asking for the capture.
 void Lift(HWND window, KeyboardWindowState& state) {
     ClearHighlight(window, state);
-    ReleaseHeldKey(state);
-    if (state.slideCaptured != 0)
+    ReleaseHeldKey(window, state);
+    if (state.touchCaptured != 0)
         ReleaseCapture();
-    state.slideCaptured = 0;
+    state.touchCaptured = 0;
 }
 
 } // namespace
 
 LRESULT HandleKeyMouse(HWND window, UINT message, LPARAM lParam) {
     KeyboardWindowState* state = WindowStateOf(window);
-    if (state == nullptr || HandleStripMouse(window, *state, message, lParam))
+    if (state == nullptr)
         return 0;
+    // A held key does not repeat under a moving keyboard.
+    if (HandleStripMouse(window, *state, message, lParam)) {
+        StopKeyRepeat(window, *state);
+        return 0;
+    }
     UpdateWindowGeometry(window, *state);
     const Cell cell = CellAt(lParam);
     switch (message) {
@@ -152,8 +170,8 @@ LRESULT CancelTouch(HWND window, UINT message, LPARAM lParam) {
         InvalidateRect(window, nullptr, FALSE);
     state->pressedKey = 0;
     state->dragging = 0;
-    state->slideCaptured = 0;
-    ReleaseHeldKey(*state);
+    state->touchCaptured = 0;
+    ReleaseHeldKey(window, *state);
     if (message == WM_CANCELMODE && GetCapture() == window)
         ReleaseCapture();
     return 0;

@@ -4,6 +4,7 @@
 #include "foundation/Settings.h"
 #include "imserver/KeyInput.h"
 #include "imserver/KeyPainter.h"
+#include "imserver/KeyRepeat.h"
 #include "imserver/KeyboardPicture.h"
 #include "imserver/KeyboardWindowState.h"
 #include "keyboard/ModuleInstance.h"
@@ -51,6 +52,10 @@ LRESULT OnTouchCancelled(HWND window, UINT message, WPARAM, LPARAM lParam) {
     return CancelTouch(window, message, lParam);
 }
 
+LRESULT OnTimer(HWND window, UINT, WPARAM timer, LPARAM) {
+    return RepeatHeldKey(window, timer);
+}
+
 void FollowParent(HWND window) {
     RECT parent = {};
     GetClientRect(GetParent(window), &parent);
@@ -61,6 +66,8 @@ LRESULT OnSetState(HWND window, UINT, WPARAM kind, LPARAM data) {
     KeyboardWindowState* state = WindowStateOf(window);
     switch (kind) {
     case SetStateCallback:
+        // The repeats of a held key are for the callback that had its press.
+        StopKeyRepeat(window, *state);
         state->callback = reinterpret_cast<IIMCallback*>(data);
         break;
     case SetStateImInfo:
@@ -81,7 +88,8 @@ const MessageEntry KeyboardMessages[] = {
     {WM_USER_SETSTATE, OnSetState},    {WM_LBUTTONDOWN, OnMouse},
     {WM_MOUSEMOVE, OnMouse},           {WM_LBUTTONUP, OnMouse},
     {WM_LBUTTONDBLCLK, OnMouse},       {WM_CAPTURECHANGED, OnTouchCancelled},
-    {WM_CANCELMODE, OnTouchCancelled}, {WM_NCDESTROY, OnNcDestroy},
+    {WM_CANCELMODE, OnTouchCancelled}, {WM_TIMER, OnTimer},
+    {WM_NCDESTROY, OnNcDestroy},
 };
 
 } // namespace

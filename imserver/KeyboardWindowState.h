@@ -14,7 +14,10 @@ struct KeyboardWindowState {
     IMINFO imInfo;         // as last reported by GetInfo; the moving keyboard edits it
     int heldKey;           // 1 + slot of the key whose press was sent and not yet released
     int heldLayout;        // the layout that key belongs to
-    int slideCaptured;     // 1 while a finger that slid off a held key has the capture
+    int touchCaptured;     // 1 while a held repeating key, or a finger slid off a held key,
+                           // has the capture
+    int repeatPeriod;      // ms between repeats of the held key; 0: no repeat timer runs
+    int repeating;         // 1 once the held key's repeat delay has passed
 };
 
 inline KeyboardWindowState* WindowStateOf(HWND window) {

@@ -8,6 +8,10 @@
 // Code values with a meaning of their own (characters are their UTF-16 code unit).
 constexpr int PageToggleCode = 144;
 constexpr int NoKeyCode = -1; // also Control+X
+// The editing keys, the only ones that repeat while held.
+constexpr int BackspaceCode = 8;
+constexpr int DeleteCode = -46;
+constexpr int LeftCode = -37, UpCode = -38, RightCode = -39, DownCode = -40;
 // The face colour of a key without a colour of its own.
 constexpr COLORREF NoFaceColor = 0xFFFFFFFF;
 
@@ -26,6 +30,8 @@ public:
     bool IsTextKey() const { return !Text.empty(); }
     void SetCode(int code);
     int GetCode() const { return Code; }
+    // True for the editing keys: a finger resting on any other key must not type it again.
+    bool RepeatsWhileHeld() const;
 
     // Index in KeyImageList; any negative value is stored as -1, no picture.
     void SetImage(int image) { Image = ClampToMinusOne(image); }

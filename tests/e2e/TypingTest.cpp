@@ -2,6 +2,7 @@
 // input method with a recording callback; here the way into notepad, one keyboard at a time.
 
 #include "KeyboardSession.h"
+#include "XMouse.h"
 
 namespace {
 
@@ -35,6 +36,21 @@ TEST_F(Typing, ShortcutKeysCopyPasteCutAndUndoThenHomeEuroAndDelete) {
     Tap({{3, 0}, {1, 2}}); // euro DEL
     EXPECT_TRUE(NotepadShows(L"121\x20AC"
                              L"212"));
+}
+
+// Held for 1.5 s, Backspace deletes one zero after another, at most 1 + 1.25 s x 30 of them
+// however quick the system's repeat; a held "7" then types once, and ends any repeat left over.
+TEST_F(Typing, HeldBackspaceDeletesSeveralCharactersAndAHeldDigitTypesOnce) {
+    ASSERT_NO_FATAL_FAILURE(StartSession(0));
+    const std::wstring zeros(60, L'0');
+    SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(zeros.c_str()));
+    XHold(KeyCentre(keyboard, CurrentGrid(), 0, 4), 1500); // BS
+    XHold(KeyCentre(keyboard, CurrentGrid(), 0, 1), 1500); // 7
+    ASSERT_TRUE(WaitFor([&] { return ReadNotepadText().find(L'7') != std::wstring::npos; }));
+    const std::wstring shown = ReadNotepadText();
+    EXPECT_EQ(shown, std::wstring(shown.size() - 1, L'0') + L"7");
+    EXPECT_LT(shown.size(), zeros.size()) << "one Backspace only";
+    EXPECT_GT(shown.size(), 20u) << "Backspace went on after the lift";
 }
 
 } // namespace

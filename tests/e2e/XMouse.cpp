@@ -53,3 +53,8 @@ void XDrag(POINT from, POINT to) {
     Xdotool("mousemove " + At(from) + " mousedown 1 sleep 0.1 mousemove " + At(to) +
             " sleep 0.1 mouseup 1");
 }
+
+void XHold(POINT at, int milliseconds) {
+    Xdotool("mousemove " + At(at) + " mousedown 1 sleep " + std::to_string(milliseconds / 1000.0) +
+            " mouseup 1");
+}

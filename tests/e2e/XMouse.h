@@ -6,3 +6,5 @@
 void XClick(POINT at, int button = 1);
 void XDoubleClick(POINT at);
 void XDrag(POINT from, POINT to);
+// Presses the left button at the point and lifts it there after the given time.
+void XHold(POINT at, int milliseconds);

@@ -11,8 +11,9 @@
 
 namespace {
 
-// What may happen to a touch besides the mouse messages.
-enum Interruption : UINT { StealCapture = 1, Hide, Deselect, FinalRelease };
+// What may happen to a touch besides the mouse messages; Backspace held until it repeats, and a
+// pause longer than a repeat takes.
+enum Interruption : UINT { StealCapture = 1, Hide, Deselect, FinalRelease, HoldBackspace, Pause };
 
 struct Step {
     UINT Message;
@@ -30,6 +31,11 @@ protected:
         } else if (step.Message == FinalRelease) {
             method->Release();
             method = nullptr;
+        } else if (step.Message == HoldBackspace) {
+            Send(WM_LBUTTONDOWN, {210, 12});
+            EXPECT_TRUE(AwaitCalls(2));
+        } else if (step.Message == Pause) {
+            Rest();
         } else {
             Send(step.Message, step.At);
         }
@@ -44,11 +50,14 @@ protected:
 };
 
 // Numeric keyboard, flat look, 238 x 78 client: "4" at (60, 30), "5" at (110, 30), "1" at
-// (60, 60); sliding off a held key takes the capture.
+// (60, 60), Backspace at (210, 12); sliding off a held key takes the capture, and so does the
+// press of a key that repeats. A slide ends the repeat, even when it comes back.
 TEST_F(HostileOrder, EveryHeldKeyIsReleasedOnceAndNothingOutlivesTheTouch) {
     const POINT five = {110, 30}, one = {60, 60};
     const Step pressFour = {WM_LBUTTONDOWN, {60, 30}}, slide = {WM_MOUSEMOVE, five};
-    const std::vector<std::string> typedFour = Typed({{'4', '4', 1}});
+    const std::vector<std::string> typedFour = Typed({{'4', '4', 1}}),
+                                   backspace = Typed({{8, 8, 1}}),
+                                   repeated = {backspace[0], backspace[0], backspace[1]};
     const struct {
         const char* What;
         std::vector<Step> Steps;
@@ -62,6 +71,12 @@ TEST_F(HostileOrder, EveryHeldKeyIsReleasedOnceAndNothingOutlivesTheTouch) {
         {"hidden", {pressFour, slide, {Hide}}, typedFour},
         {"deselected", {pressFour, {Deselect}}, typedFour},
         {"released while selected", {pressFour, {FinalRelease}}, typedFour},
+        {"repeating, slid off and back",
+         {{HoldBackspace}, slide, {WM_MOUSEMOVE, {210, 12}}, {Pause}, {WM_LBUTTONUP, five}},
+         repeated},
+        {"repeating, capture lost", {{HoldBackspace}, {StealCapture}}, repeated},
+        {"repeating, hidden", {{HoldBackspace}, {Hide}}, repeated},
+        {"repeating, deselected", {{HoldBackspace}, {Deselect}}, repeated},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
@@ -71,6 +86,7 @@ TEST_F(HostileOrder, EveryHeldKeyIsReleasedOnceAndNothingOutlivesTheTouch) {
         EXPECT_EQ(callback.Calls, c.Calls);
         if (!IsWindow(keyboard))
             continue;
+        EXPECT_EQ(Rest(), 0) << "a timer outlives the touch";
         Send(WM_LBUTTONUP, five);
         EXPECT_EQ(LeftOver(), "");
         TapCell(2, 1); // plain taps type again

@@ -125,6 +125,22 @@ inline void PumpMessages() {
         DispatchMessageW(&message);
 }
 
+// The system's keyboard repeat delay (0 to 3) and speed (0 to 31) in the test's prefix, as they
+// were again at the end.
+struct SystemKeyRepeat {
+    SystemKeyRepeat(UINT delay, UINT speed) {
+        SystemParametersInfoW(SPI_GETKEYBOARDDELAY, 0, &saved[0], 0);
+        SystemParametersInfoW(SPI_GETKEYBOARDSPEED, 0, &saved[1], 0);
+        Set(delay, speed);
+    }
+    ~SystemKeyRepeat() { Set(saved[0], saved[1]); }
+    static void Set(UINT delay, UINT speed) {
+        SystemParametersInfoW(SPI_SETKEYBOARDDELAY, delay, nullptr, 0);
+        SystemParametersInfoW(SPI_SETKEYBOARDSPEED, speed, nullptr, 0);
+    }
+    UINT saved[2] = {1, 31};
+};
+
 // A bare top-level panel window (no border: its client rectangle is its window rectangle).
 inline HWND CreatePanelWindow(int left, int top, int width, int height) {
     HWND panel = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP | WS_VISIBLE, left, top,

@@ -77,6 +77,57 @@ TEST_F(KeyInput, NothingIsSentWithoutACallbackOrAKey) {
     EXPECT_EQ(callback.Calls, Typed({{'8', '8', 1}, {'8', '8', 1}}));
 }
 
+// Held past the delay, the editing keys repeat their press without a repaint, and the lift sends
+// their one release, after which no timer runs; any other key held as long sends one press, and
+// no timer runs for it. Keyboard type 4 has most keys on its first page, type 1 the others on its
+// second, reached through the page toggle.
+using KeyRepeat = SelectedKeyboard;
+
+TEST_F(KeyRepeat, EditingKeysRepeatWhileHeldAndNoOtherKeyDoes) {
+    const struct {
+        int KeyboardType;
+        POINT Cell;
+        std::vector<std::string> Tap;
+        bool Repeats;
+    } cases[] = {
+        {4, {9, 0}, Typed({{8, 8, 1}}), true},
+        {1, {2, 1}, Typed({{46, 46, 0}}), true},
+        {4, {7, 3}, Typed({{37, 37, 0}}), true},
+        {4, {8, 3}, Typed({{40, 40, 0}}), true},
+        {4, {3, 0}, Typed({{'7', '7', 1}}), false},
+        {4, {7, 2}, Typed({{36, 36, 0}}), false},
+        {1, {1, 0}, {"vkey 0xa2 4", "vkey 0x58 4", "vkey 0x58 6", "vkey 0xa2 6"}, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Tap.front());
+        Start({1, 0, c.KeyboardType, 0});
+        if (c.KeyboardType == 1)
+            TapCell(0, 0);
+        const POINT at = Grid().Centre(c.Cell.x, c.Cell.y);
+        Send(WM_LBUTTONDOWN, at);
+        UpdateWindow(keyboard);
+        EXPECT_TRUE(c.Repeats ? AwaitCalls(4) : Rest() == 0);
+        EXPECT_FALSE(GetUpdateRect(keyboard, nullptr, FALSE)) << "a repeat repaints";
+        Send(WM_LBUTTONUP, at);
+        EXPECT_EQ(Rest(), 0);
+        std::vector<std::string> expected(c.Repeats ? 3 : 0, c.Tap.front());
+        expected.insert(expected.end(), c.Tap.begin(), c.Tap.end());
+        EXPECT_EQ(callback.Calls, expected);
+    }
+}
+
+// A callback registered during a hold gets none of the repeats, only the lift's release.
+TEST_F(KeyRepeat, NoRepeatReachesACallbackRegisteredDuringTheHold) {
+    RecordingCallback other;
+    Send(WM_LBUTTONDOWN, Grid().Centre(4, 0));
+    ASSERT_TRUE(AwaitCalls(2));
+    method->RegisterCallback(&other);
+    Rest();
+    Send(WM_LBUTTONUP, Grid().Centre(4, 0));
+    EXPECT_EQ(callback.Calls.size(), 2u);
+    EXPECT_EQ(other.Calls, std::vector{Typed({{8, 8, 1}})[1]});
+}
+
 // The model alone: the window cannot show it, as a fault in a window procedure goes unseen.
 TEST(Geometry, WindowWithoutAPixelPerKeyHasNoKeys) {
     for (const SIZE size : {SIZE{15, 80}, SIZE{240, 4}, SIZE{-20, -20}}) {

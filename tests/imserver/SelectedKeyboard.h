@@ -1,5 +1,6 @@
 // A fixture with the input method selected into a 240 x 80 panel at (100, 150) of a 640 x 480
-// screen and the recording callback registered, with helpers to touch and read the keyboard.
+// screen, the recording callback registered and the quickest key repeat, with helpers to touch
+// and read the keyboard.
 #pragma once
 
 #include "keyboard/KeyboardTypes.h"
@@ -8,6 +9,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 
 // Where the keys of a docked keyboard belong, worked out afresh from the keyboard-type records.
@@ -73,6 +75,30 @@ protected:
         Send(WM_LBUTTONUP, at);
     }
     void TapCell(int column, int row) { Tap(Grid().Centre(column, row)); }
+    // Dispatches what arrives, one message at a time, until `done` holds or the time is up;
+    // returns the keyboard's timer ticks among it.
+    int PumpUntil(const std::function<bool()>& done, DWORD limitMs) {
+        int ticks = 0;
+        MSG message;
+        for (const ULONGLONG end = GetTickCount64() + limitMs; !done() && GetTickCount64() < end;) {
+            if (!PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+                MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+                continue;
+            }
+            ticks += message.message == WM_TIMER && message.hwnd == keyboard;
+            DispatchMessageW(&message);
+        }
+        return ticks;
+    }
+    // Until the callback has seen `count` calls in all; ten seconds are only a safety net.
+    bool AwaitCalls(size_t count) {
+        PumpUntil([&] { return callback.Calls.size() >= count; }, 10000);
+        return callback.Calls.size() >= count;
+    }
+    // For longer than the repeat delay and three periods.
+    int Rest() {
+        return PumpUntil([] { return false; }, 400);
+    }
     // Presses the handle strip at (4, 30) and lifts at the client point x, y.
     void Drag(int x, int y) {
         Send(WM_LBUTTONDOWN, {4, 30});
@@ -107,6 +133,7 @@ protected:
                 (client.bottom - margin) / type.Rows};
     }
 
+    SystemKeyRepeat quickestRepeat{0, 31}; // 250 ms, then 30 a second: holds are short
     TestSettings settings;
     std::unique_ptr<PlinkerpadDll> dll;
     RecordingCallback callback;
