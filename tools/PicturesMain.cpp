@@ -116,8 +116,23 @@ Picture Stacked(const std::vector<Picture>& pages) {
     return stack;
 }
 
+// The class factory of the library, loaded as the input panel's COM loader would; null when it
+// does not serve Plinkerpad's class.
+IClassFactory* FactoryOf(HMODULE library) {
+    using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
+    const auto getClassObject = library != nullptr
+                                    ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(
+                                          GetProcAddress(library, "DllGetClassObject")))
+                                    : nullptr;
+    void* factory = nullptr;
+    if (getClassObject == nullptr ||
+        FAILED(getClassObject(CLSID_Plinkerpad, IID_IClassFactory, &factory)))
+        return nullptr;
+    return static_cast<IClassFactory*>(factory);
+}
+
 // The pages of the keyboard that the settings file asks for, as the input panel shows it.
-std::optional<Picture> PagesOf(IClassFactory* factory) {
+std::optional<Picture> PagesShownBy(IClassFactory* factory) {
     IInputMethod* method = nullptr;
     if (FAILED(
             factory->CreateInstance(nullptr, IID_IInputMethod, reinterpret_cast<void**>(&method))))
@@ -141,6 +156,24 @@ std::optional<Picture> PagesOf(IClassFactory* factory) {
     panel.Close();
     PumpMessages();
     return Stacked(pages);
+}
+
+// The library is loaded afresh for each keyboard, as when the input panel starts: the page that
+// the keyboard before was left on does not carry over.
+std::optional<Picture> PagesOf(const std::wstring& libraryPath) {
+    const HMODULE library = LoadLibraryW(libraryPath.c_str());
+    IClassFactory* factory = FactoryOf(library);
+    std::optional<Picture> pages;
+    if (factory != nullptr) {
+        pages = PagesShownBy(factory);
+        factory->Release();
+    } else {
+        std::fprintf(stderr, "KeyboardPictures: cannot load the input method from %ls\n",
+                     libraryPath.c_str());
+    }
+    if (library != nullptr)
+        FreeLibrary(library);
+    return pages;
 }
 
 // The six types side by side in rows of three, each captioned with its name.
@@ -176,13 +209,13 @@ bool Save(const Picture& picture, const std::wstring& folder, const std::wstring
 
 // Every type in every scheme and look; the pictures in the defaults' scheme and look go to the
 // sheet. False at the first picture that fails.
-bool WriteEveryKeyboard(IClassFactory* factory, const std::wstring& folder,
+bool WriteEveryKeyboard(const std::wstring& libraryPath, const std::wstring& folder,
                         const Settings& defaults, std::vector<Picture>& sheet) {
     for (int type = 0; type < KeyboardTypeCount; ++type) {
         for (const Variant& scheme : Schemes) {
             for (const Variant& look : Looks) {
                 WriteSettings(defaults, type, scheme.Value, look.Value);
-                std::optional<Picture> pages = PagesOf(factory);
+                std::optional<Picture> pages = PagesOf(libraryPath);
                 if (!pages ||
                     !Save(*pages, folder, FileNameOf(type) + L"-" + scheme.Name + L"-" + look.Name))
                     return false;
@@ -194,29 +227,14 @@ bool WriteEveryKeyboard(IClassFactory* factory, const std::wstring& folder,
     return true;
 }
 
-bool WritePictures(IClassFactory* factory, const std::wstring& folder) {
+bool WritePictures(const std::wstring& libraryPath, const std::wstring& folder) {
     DeleteFileW(SettingsFilePath().c_str());
     LoadSettings();
     const Settings defaults = GetSettings();
     std::vector<Picture> sheet;
-    const bool written = WriteEveryKeyboard(factory, folder, defaults, sheet);
+    const bool written = WriteEveryKeyboard(libraryPath, folder, defaults, sheet);
     DeleteFileW(SettingsFilePath().c_str());
     return written && Save(ContactSheet(sheet), folder, L"keyboard-types");
-}
-
-// The class factory of the library, loaded as the input panel's COM loader would; null when it
-// does not serve Plinkerpad's class.
-IClassFactory* FactoryOf(HMODULE library) {
-    using GetClassObject = HRESULT(STDAPICALLTYPE*)(REFCLSID, REFIID, void**);
-    const auto getClassObject = library != nullptr
-                                    ? reinterpret_cast<GetClassObject>(reinterpret_cast<void*>(
-                                          GetProcAddress(library, "DllGetClassObject")))
-                                    : nullptr;
-    void* factory = nullptr;
-    if (getClassObject == nullptr ||
-        FAILED(getClassObject(CLSID_Plinkerpad, IID_IClassFactory, &factory)))
-        return nullptr;
-    return static_cast<IClassFactory*>(factory);
 }
 
 } // namespace
@@ -228,17 +246,7 @@ int main(int argc, char** argv) {
     }
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
         return 1;
-    const HMODULE library = LoadLibraryW(WinePath(argv[1]).c_str());
-    IClassFactory* factory = FactoryOf(library);
-    bool written = false;
-    if (factory != nullptr) {
-        written = WritePictures(factory, WinePath(argv[2]));
-        factory->Release();
-    } else {
-        std::fprintf(stderr, "KeyboardPictures: cannot load the input method from %s\n", argv[1]);
-    }
-    if (library != nullptr)
-        FreeLibrary(library);
+    const bool written = WritePictures(WinePath(argv[1]), WinePath(argv[2]));
     CoUninitialize();
     return written ? 0 : 1;
 }
