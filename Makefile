@@ -4,7 +4,7 @@ PACKAGES := g++-mingw-w64-x86-64-posix wine wine64 xvfb xauth x11-utils xdotool 
             imagemagick
 TOOLCHAIN := $(CURDIR)/cmake/mingw-w64-x86_64.cmake
 
-.PHONY: all deps configure build test bench run format clean
+.PHONY: all deps configure build test bench pictures run format clean
 
 all: build
 
@@ -31,6 +31,10 @@ test: build
 # Figures of the input method's hot paths beside their floors (see README).
 bench: configure
 	cmake --build $(BUILD) -j2 --target bench
+
+# The keyboards as the built library draws them, into docs/keyboards/ (see README).
+pictures: configure
+	cmake --build $(BUILD) -j2 --target pictures
 
 run: build
 	scripts/run-keyboard.sh $(BUILD)

@@ -1,0 +1,35 @@
+// A picture in memory for `make pictures`: taken from the screen, pasted together with others,
+// captioned, and written as a PNG file.
+#pragma once
+
+#include "foundation/OwnedHandle.h"
+
+#include <windows.h>
+
+#include <string>
+
+class Picture {
+public:
+    // White, of the given size.
+    Picture(int width, int height);
+    // What the screen shows in the area.
+    static Picture FromScreen(const RECT& area);
+
+    int Width() const { return width; }
+    int Height() const { return height; }
+    bool SamePixels(const Picture& other) const;
+
+    void Paste(const Picture& other, int left, int top);
+    // One line of black text, centred in the band.
+    void Caption(const std::wstring& text, RECT band);
+    // Written through the platform's imaging component; false when it could not be written.
+    bool SavePng(const std::wstring& path) const;
+
+private:
+    int Stride() const { return (width * 3 + 3) & ~3; }
+
+    int width;
+    int height;
+    void* bits = nullptr; // 24-bit rows, top row first, held by the bitmap
+    OwnedBitmap bitmap;
+};
