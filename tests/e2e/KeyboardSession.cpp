@@ -1,6 +1,7 @@
 #include "KeyboardSession.h"
 
 #include "XMouse.h"
+#include "tests/support/Rects.h"
 #include "tests/support/Files.h"
 #include "tests/support/Identity.h"
 
@@ -60,6 +61,33 @@ void KeyboardSession::StartSession(int keyboardType) {
     ASSERT_TRUE(WaitFor(KeyboardReady));
     panel = FindPanel();
     keyboard = FindKeyboard();
+}
+
+// Clicks its way through the setup program as a user would; the program is ended whatever
+// happens, so that no window of it is left for the next test.
+void KeyboardSession::SaveFirstSniplet(const std::string& text) {
+    PROCESS_INFORMATION setup{};
+    ASSERT_TRUE(StartProgram(L"\"" + WinePath(PLINKER_SETUP) + L"\"", setup));
+    struct Ending {
+        PROCESS_INFORMATION& process;
+        ~Ending() { CloseAll(L"#32770", process); }
+    } ending{setup};
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        return (main = FindWindowW(nullptr, L"Plinkerpad Setup")) && IsWindowVisible(main);
+    }));
+    UpdateWindow(main); // its paint places the buttons
+    XClick(Centre(WindowRect(GetDlgItem(main, 1001))));
+    HWND page = nullptr;
+    HWND field = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        page = FindWindowW(nullptr, L"Sniplets");
+        return (field = FindWindowExW(page, nullptr, L"Edit", nullptr)) != nullptr;
+    }));
+    XClick(Centre(WindowRect(field)));
+    XType(text);
+    XClick(Centre(WindowRect(FindWindowExW(page, nullptr, L"Button", L"OK"))));
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(page); }));
 }
 
 void KeyboardSession::TearDown() {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
 
 struct Key {
     int row;
@@ -25,6 +26,9 @@ protected:
 
     // Real clicks on the centres of keys, laid out as the settings file says.
     void Tap(std::initializer_list<Key> keys);
+    // Types the text into the first field of the setup program's Sniplets page, saves the page
+    // and closes the setup program.
+    void SaveFirstSniplet(const std::string& text);
     // Waits until notepad holds the text; false, with what it holds reported, when it does not.
     testing::AssertionResult NotepadShows(const std::wstring& text);
     bool NotepadHasFocus() const { return GetForegroundWindow() == notepad; }

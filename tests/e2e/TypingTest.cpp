@@ -53,4 +53,15 @@ TEST_F(Typing, HeldBackspaceDeletesSeveralCharactersAndAHeldDigitTypesOnce) {
     EXPECT_GT(shown.size(), 20u) << "Backspace went on after the lift";
 }
 
+// The user's way to a text key: the setup program's Sniplets page, its first field typed on the
+// X keyboard and saved, then the page toggle twice and the first text key.
+TEST_F(Typing, TextSetOnTheSetupProgramsSnipletsPageIsTypedByItsKey) {
+    ASSERT_NO_FATAL_FAILURE(StartSession(0));
+    ASSERT_NO_FATAL_FAILURE(SaveFirstSniplet("Tip 10 %"));
+    if (!WaitFor([&] { return NotepadHasFocus(); }, 3000))
+        SetForegroundWindow(notepad);
+    Tap({{0, 0}, {0, 0}, {0, 1}}); // page toggle twice, the first text
+    EXPECT_TRUE(NotepadShows(L"Tip 10 %"));
+}
+
 } // namespace

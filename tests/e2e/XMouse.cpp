@@ -58,3 +58,7 @@ void XHold(POINT at, int milliseconds) {
     Xdotool("mousemove " + At(at) + " mousedown 1 sleep " + std::to_string(milliseconds / 1000.0) +
             " mouseup 1");
 }
+
+void XType(const std::string& text) {
+    Xdotool("type --delay 50 '" + text + "'");
+}

@@ -18,3 +18,7 @@ inline RECT WindowRect(HWND window) {
     GetWindowRect(window, &rect);
     return rect;
 }
+
+inline POINT Centre(const RECT& r) {
+    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
