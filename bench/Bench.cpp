@@ -1,9 +1,11 @@
 // Figures of the input method's hot paths, each beside a floor measured in the same rounds:
-// the settings reload, a full keyboard paint and a tap through to the callback.
+// the settings reload, a full keyboard paint, a tap through to the callback and a tap through to
+// the character in another application.
+#include "bench/TapPathBench.h"
+#include "bench/Timing.h"
 #include "foundation/Settings.h"
 #include "tests/imserver/ImServerHarness.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -24,27 +26,11 @@ public:
     long events = 0;
 };
 
-double Now() {
-    static const double ticksPerMicrosecond = [] {
-        LARGE_INTEGER frequency;
-        QueryPerformanceFrequency(&frequency);
-        return frequency.QuadPart / 1e6;
-    }();
-    LARGE_INTEGER ticks;
-    QueryPerformanceCounter(&ticks);
-    return ticks.QuadPart / ticksPerMicrosecond;
-}
-
 template <typename Work> double MeanOf(int calls, Work& work) {
     const double start = Now();
     for (int i = 0; i < calls; ++i)
         work();
     return (Now() - start) / calls;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 struct Figure {
@@ -264,6 +250,7 @@ int main() {
     BenchLoadSettings();
     BenchLoadLargeSettings();
     BenchKeyboard();
+    BenchTapPath();
     RemoveSettingsFile();
     return 0;
 }
