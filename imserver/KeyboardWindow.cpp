@@ -1,7 +1,7 @@
 #include "imserver/KeyboardWindow.h"
 
 #include "foundation/OwnedHandle.h"
-#include "foundation/Settings.h"
+#include "foundation/SettingsReload.h"
 #include "imserver/KeyInput.h"
 #include "imserver/KeyPainter.h"
 #include "imserver/KeyboardPicture.h"
@@ -115,7 +115,7 @@ LRESULT PaintKeyboard(HWND window) {
     const PaintBracket paint(window);
     RECT client = {};
     GetClientRect(window, &client);
-    LoadSettings();
+    ReloadChangedSettings();
     const int layout = UpdateWindowGeometry(window, *state);
     if (state->pressedKey == 0)
         NormalKeyboardPicture.Paint(paint.DC(), client, paint.Area(), layout);

@@ -129,10 +129,18 @@ TEST_F(Painting, TwoCellKeysAreDrawnAsOne) {
     EXPECT_EQ(Pixel(Grid().Face(3, 3).left, left.bottom - 3), Black); // "0", a key of its own
 }
 
-// The settings file and the panel's size are read again at each paint: the last key shows its
-// new face and frame where it now belongs, and the label "7" is centred on one line.
+// The settings file and the panel's size are read again at the next paint: the last key shows
+// its new face and frame where it now belongs, and the label "7" is centred on one line. The
+// change comes as file times step coarsely: the file's size and write time stay as they were.
 TEST_F(Painting, ChangedSettingsAndPanelSizeShowAtTheNextPaint) {
+    WIN32_FILE_ATTRIBUTE_DATA before = {};
+    GetFileAttributesExW(SettingsFile, GetFileExInfoStandard, &before);
     ChangeSettings({0, 0, 0, 0});
+    {
+        const OwnedFile file(CreateFileW(SettingsFile, FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                         OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &before.ftLastWriteTime));
+    }
     SetWindowPos(panel, nullptr, 0, 0, 300, 120, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(VisibleBottom(), 480); // docked: left alone; the keyboard follows its panel
     Repaint();
