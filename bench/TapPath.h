@@ -9,8 +9,9 @@ inline constexpr wchar_t TapRecordName[] = L"PlinkerpadBenchTapRecord";
 struct TapRecord {
     volatile LONGLONG CharTicks; // performance counter at the WM_CHAR; 0: none since the reset
 };
-// Set by the target at each key release: the tap has come through whole.
-inline constexpr wchar_t TapDoneEventName[] = L"PlinkerpadBenchTapDone";
+// Set by the target after each character, and after each key release.
+inline constexpr wchar_t TapTypedEventName[] = L"PlinkerpadBenchTapTyped";
+inline constexpr wchar_t TapReleasedEventName[] = L"PlinkerpadBenchTapReleased";
 
 inline constexpr wchar_t TapTargetClass[] = L"PlinkerpadBenchTarget";
 inline constexpr wchar_t TapRelayClass[] = L"PlinkerpadBenchRelay";

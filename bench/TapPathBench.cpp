@@ -15,6 +15,8 @@
 namespace {
 
 constexpr int Rounds = 200;
+constexpr DWORD SettleMs = 15;
+constexpr DWORD HoldMs = 20; // a quick finger
 constexpr wchar_t InstalledDll[] = L"C:\\windows\\Plinkerpad.dll";
 
 enum Path { KeyboardTap, RelayTap, StraightKey, PathCount };
@@ -55,8 +57,8 @@ POINT CentreOf(const RECT& r) {
     return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
 }
 
-void Send(std::vector<INPUT> inputs) {
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+void Send(INPUT input) {
+    SendInput(1, &input, sizeof(INPUT));
 }
 
 INPUT MouseButton(DWORD flags) {
@@ -81,17 +83,19 @@ public:
                                      sizeof(TapRecord), TapRecordName)),
           record(static_cast<TapRecord*>(
               MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(TapRecord)))),
-          done(CreateEventW(nullptr, FALSE, FALSE, TapDoneEventName)) {}
+          typed(CreateEventW(nullptr, FALSE, FALSE, TapTypedEventName)),
+          released(CreateEventW(nullptr, FALSE, FALSE, TapReleasedEventName)) {}
     ~TapRun() {
         UnmapViewOfFile(record);
         CloseHandle(mapping);
-        CloseHandle(done);
+        CloseHandle(typed);
+        CloseHandle(released);
     }
 
     // The target first, so that it has the focus, then the panel and the relay, which never
     // take it.
     bool Start() {
-        if (record == nullptr || done == nullptr ||
+        if (record == nullptr || typed == nullptr || released == nullptr ||
             !programs.Start(PLINKER_TAP_TARGET, L"", TargetInFront) ||
             !programs.Start(PLINKER_PANEL, PlinkerpadClassId, KeyboardReady) ||
             !programs.Start(PLINKER_TAP_RELAY, L"", RelayShown))
@@ -102,20 +106,23 @@ public:
     }
 
     // Microseconds from the press until the character reached the target; negative when none
-    // came. The pointer is brought to the key and the machine left to settle beforehand.
+    // came. The pointer is brought to the key and the machine left to settle beforehand; the
+    // release follows when the finger has rested a while.
     double Tap(Path path) {
         if (path != StraightKey) {
             const POINT at = path == KeyboardTap ? seven : relay;
             SetCursorPos(at.x, at.y);
         }
-        Sleep(15);
+        Sleep(SettleMs);
+        ResetEvent(typed); // a late event of a lost round
+        ResetEvent(released);
         record->CharTicks = 0;
         const LONGLONG start = Ticks();
-        if (path == StraightKey)
-            Send({Key(false), Key(true)});
-        else
-            Send({MouseButton(MOUSEEVENTF_LEFTDOWN), MouseButton(MOUSEEVENTF_LEFTUP)});
-        if (WaitForSingleObject(done, 2000) != WAIT_OBJECT_0 || record->CharTicks == 0)
+        Send(path == StraightKey ? Key(false) : MouseButton(MOUSEEVENTF_LEFTDOWN));
+        const bool arrived = WaitForSingleObject(typed, 2000) == WAIT_OBJECT_0;
+        Sleep(HoldMs);
+        Send(path == StraightKey ? Key(true) : MouseButton(MOUSEEVENTF_LEFTUP));
+        if (WaitForSingleObject(released, 2000) != WAIT_OBJECT_0 || !arrived)
             return -1;
         return MicrosOf(record->CharTicks - start);
     }
@@ -128,7 +135,8 @@ private:
 
     HANDLE mapping;
     TapRecord* record;
-    HANDLE done;
+    HANDLE typed;
+    HANDLE released;
     Programs programs;
     POINT seven{};
     POINT relay{};

@@ -1,6 +1,6 @@
 // TapTarget.exe: the application being typed into, a window whose edit control has the focus.
-// Each character stamps the time of its arrival into the bench's record; each key release tells
-// the bench that the tap has come through.
+// Each character stamps the time of its arrival into the bench's record and wakes the bench, and
+// so does each key release.
 #include "bench/TapPath.h"
 
 namespace {
@@ -27,11 +27,12 @@ HWND CreateFrame(HINSTANCE instance) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     HANDLE mapping = OpenFileMappingW(FILE_MAP_WRITE, FALSE, TapRecordName);
-    HANDLE done = OpenEventW(EVENT_MODIFY_STATE, FALSE, TapDoneEventName);
+    HANDLE typed = OpenEventW(EVENT_MODIFY_STATE, FALSE, TapTypedEventName);
+    HANDLE released = OpenEventW(EVENT_MODIFY_STATE, FALSE, TapReleasedEventName);
     auto* record =
         static_cast<TapRecord*>(MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(TapRecord)));
     HWND frame = CreateFrame(instance);
-    if (record == nullptr || done == nullptr || frame == nullptr)
+    if (record == nullptr || typed == nullptr || released == nullptr || frame == nullptr)
         return 1;
     RECT client{};
     GetClientRect(frame, &client);
@@ -47,11 +48,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         }
         TranslateMessage(&message);
         DispatchMessageW(&message);
-        if (message.message == WM_KEYUP && message.hwnd == edit)
-            SetEvent(done);
+        if (message.hwnd == edit && (message.message == WM_CHAR || message.message == WM_KEYUP))
+            SetEvent(message.message == WM_CHAR ? typed : released);
     }
     UnmapViewOfFile(record);
-    CloseHandle(done);
+    CloseHandle(released);
+    CloseHandle(typed);
     CloseHandle(mapping);
     return 0;
 }
