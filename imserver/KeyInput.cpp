@@ -1,6 +1,7 @@
 #include "imserver/KeyInput.h"
 
 #include "foundation/Settings.h"
+#include "imserver/KeyboardWindow.h"
 #include "imserver/MovingKeyboard.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/KeyLayouts.h"
@@ -76,7 +77,7 @@ void PressKey(HWND window, KeyboardWindowState& state, const Cell& cell) {
         state.heldLayout = CurrentLayout;
     }
     state.pressedKey = cell.Slot + 1;
-    InvalidateKeyCell(window, cell.Column, cell.Row, key);
+    ShowPressedKey(window);
 }
 
 // Only leaving the shown key changes anything; idle hovering repaints nothing. A finger that

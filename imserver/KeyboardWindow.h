@@ -25,4 +25,8 @@ HWND CreateKeyboardWindow(HWND panel);
 // draws. Returns 0.
 LRESULT PaintKeyboard(HWND window);
 
+// Draws the pressed key at once, as a paint would, without the paint cycle: its round trips
+// would compete with the key event on its way to the application.
+void ShowPressedKey(HWND window);
+
 LRESULT CALLBACK KeyboardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

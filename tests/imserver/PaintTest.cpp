@@ -84,8 +84,9 @@ TEST_F(Painting, FacesCornersAndPictures) {
 }
 
 // Rightwards and down from a face's edge, a shadowed key has a doubled edge and a white gap; a
-// flat key shares its frame with its grey neighbour. A pressed key is black, unlabelled, grey
-// again when the finger slides off; a full repaint then draws only that key, not the strip.
+// flat key shares its frame with its grey neighbour. A pressed key is black as soon as it is
+// pressed, unlabelled, grey again when the finger slides off; a full repaint while it is pressed
+// draws only that key, not the strip.
 TEST_F(Painting, ShadowedOrFlatKeysAndThePressedKey) {
     const struct {
         int No3D;
@@ -104,6 +105,8 @@ TEST_F(Painting, ShadowedOrFlatKeysAndThePressedKey) {
         EXPECT_EQ(Pixel(4, 30), StripGray);
         const POINT seven = Grid().Centre(1, 0), eight = Grid().Centre(2, 0);
         Send(WM_LBUTTONDOWN, seven);
+        UpdateWindow(keyboard);
+        EXPECT_EQ(FacePixel(1, 0), Black) << "the press shows the key";
         Repaint(true);
         EXPECT_EQ(Pixel(seven.x, seven.y), Black);
         EXPECT_EQ(FacePixel(1, 0), Black);
