@@ -2,6 +2,7 @@
 // Each character stamps the time of its arrival into the bench's record and wakes the bench, and
 // so does each key release.
 #include "bench/TapPath.h"
+#include "bench/Timing.h"
 
 namespace {
 
@@ -41,11 +42,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     SetFocus(edit);
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (message.message == WM_CHAR && message.hwnd == edit) {
-            LARGE_INTEGER now;
-            QueryPerformanceCounter(&now);
-            record->CharTicks = now.QuadPart;
-        }
+        if (message.message == WM_CHAR && message.hwnd == edit)
+            record->CharTicks = Ticks();
         TranslateMessage(&message);
         DispatchMessageW(&message);
         if (message.hwnd == edit && (message.message == WM_CHAR || message.message == WM_KEYUP))
