@@ -80,3 +80,17 @@ private:
     PAINTSTRUCT paint;
     HDC dc;
 };
+
+// GetDC and ReleaseDC around drawing outside a paint request.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window(window), dc(GetDC(window)) {}
+    ~WindowDc() { ReleaseDC(window, dc); }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC DC() const { return dc; }
+
+private:
+    HWND window;
+    HDC dc;
+};

@@ -3,6 +3,7 @@
 #include "foundation/OwnedHandle.h"
 #include "foundation/Settings.h"
 #include "imserver/KeyRepeat.h"
+#include "imserver/KeyboardWindow.h"
 #include "imserver/MovingKeyboard.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/KeyLayouts.h"
@@ -101,7 +102,7 @@ void PressKey(HWND window, KeyboardWindowState& state, const Cell& cell) {
         }
     }
     state.pressedKey = cell.Slot + 1;
-    InvalidateKeyCell(window, cell.Column, cell.Row, key);
+    ShowPressedKey(window);
 }
 
 // Only leaving the shown key changes anything; idle hovering repaints nothing. A finger that

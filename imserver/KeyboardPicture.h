@@ -1,6 +1,6 @@
 // The keyboard as drawn with no key pressed, kept between paints: a full paint with the same
-// layout, look and size copies it instead of drawing every key again. The settings are still
-// reloaded and the geometry recomputed at every paint; only the drawing is reused.
+// layout, look and size copies it instead of drawing every key again. The settings file is still
+// looked at and the geometry recomputed at every paint; only the drawing is reused.
 #pragma once
 
 #include "foundation/OwnedHandle.h"

@@ -1,7 +1,7 @@
 #include "imserver/KeyboardWindow.h"
 
 #include "foundation/OwnedHandle.h"
-#include "foundation/Settings.h"
+#include "foundation/SettingsReload.h"
 #include "imserver/KeyInput.h"
 #include "imserver/KeyPainter.h"
 #include "imserver/KeyRepeat.h"
@@ -83,6 +83,20 @@ LRESULT OnSetState(HWND window, UINT, WPARAM kind, LPARAM data) {
     return 0;
 }
 
+// What a paint draws of the area: the keyboard, or with a key pressed only that key, by the
+// settings as their file now holds them and the window's geometry.
+void DrawWindow(HWND window, HDC dc, const RECT& area) {
+    const KeyboardWindowState* state = WindowStateOf(window);
+    RECT client = {};
+    GetClientRect(window, &client);
+    ReloadChangedSettings();
+    const int layout = UpdateWindowGeometry(window, *state);
+    if (state->pressedKey == 0)
+        NormalKeyboardPicture.Paint(dc, client, area, layout);
+    else
+        DrawKeyboard(dc, client, layout, state->pressedKey);
+}
+
 const MessageEntry KeyboardMessages[] = {
     {WM_NCCREATE, OnNcCreate},         {WM_PAINT, OnPaint},
     {WM_USER_SETSTATE, OnSetState},    {WM_LBUTTONDOWN, OnMouse},
@@ -119,17 +133,16 @@ HWND CreateKeyboardWindow(HWND panel) {
 }
 
 LRESULT PaintKeyboard(HWND window) {
-    const KeyboardWindowState* state = WindowStateOf(window);
     const PaintBracket paint(window);
+    DrawWindow(window, paint.DC(), paint.Area());
+    return 0;
+}
+
+void ShowPressedKey(HWND window) {
+    const WindowDc dc(window);
     RECT client = {};
     GetClientRect(window, &client);
-    LoadSettings();
-    const int layout = UpdateWindowGeometry(window, *state);
-    if (state->pressedKey == 0)
-        NormalKeyboardPicture.Paint(paint.DC(), client, paint.Area(), layout);
-    else
-        DrawKeyboard(paint.DC(), client, layout, state->pressedKey);
-    return 0;
+    DrawWindow(window, dc.DC(), client);
 }
 
 LRESULT CALLBACK KeyboardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

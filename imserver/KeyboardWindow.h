@@ -21,7 +21,12 @@ void UnregisterKeyboardWindowClass();
 // A visible child covering the panel's client area; null on failure.
 HWND CreateKeyboardWindow(HWND panel);
 
-// The WM_PAINT handler: reloads the settings, recomputes the geometry and draws. Returns 0.
+// The WM_PAINT handler: reloads the settings if their file changed, recomputes the geometry and
+// draws. Returns 0.
 LRESULT PaintKeyboard(HWND window);
+
+// Draws the pressed key at once, as a paint would, without the paint cycle: its round trips
+// would compete with the key event on its way to the application.
+void ShowPressedKey(HWND window);
 
 LRESULT CALLBACK KeyboardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

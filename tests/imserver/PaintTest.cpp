@@ -93,8 +93,9 @@ TEST_F(Painting, FacesCornersAndPictures) {
 }
 
 // Rightwards and down from a face's edge, a shadowed key has a doubled edge and a white gap; a
-// flat key shares its frame with its grey neighbour. A pressed key is black, unlabelled, grey
-// again when the finger slides off; a full repaint then draws only that key, not the strip.
+// flat key shares its frame with its grey neighbour. A pressed key is black as soon as it is
+// pressed, unlabelled, grey again when the finger slides off; a full repaint while it is pressed
+// draws only that key, not the strip.
 TEST_F(Painting, ShadowedOrFlatKeysAndThePressedKey) {
     const struct {
         int No3D;
@@ -113,6 +114,8 @@ TEST_F(Painting, ShadowedOrFlatKeysAndThePressedKey) {
         EXPECT_EQ(Pixel(4, 30), StripGray);
         const POINT seven = Grid().Centre(1, 0), eight = Grid().Centre(2, 0);
         Send(WM_LBUTTONDOWN, seven);
+        UpdateWindow(keyboard);
+        EXPECT_EQ(FacePixel(1, 0), Black) << "the press shows the key";
         Repaint(true);
         EXPECT_EQ(Pixel(seven.x, seven.y), Black);
         EXPECT_EQ(FacePixel(1, 0), Black);
@@ -138,10 +141,18 @@ TEST_F(Painting, TwoCellKeysAreDrawnAsOne) {
     EXPECT_EQ(Pixel(Grid().Face(3, 3).left, left.bottom - 3), Black); // "0", a key of its own
 }
 
-// The settings file and the panel's size are read again at each paint: the last key shows its
-// new face and frame where it now belongs, and the label "7" is centred on one line.
+// The settings file and the panel's size are read again at the next paint: the last key shows
+// its new face and frame where it now belongs, and the label "7" is centred on one line. The
+// change comes as file times step coarsely: the file's size and write time stay as they were.
 TEST_F(Painting, ChangedSettingsAndPanelSizeShowAtTheNextPaint) {
+    WIN32_FILE_ATTRIBUTE_DATA before = {};
+    GetFileAttributesExW(SettingsFile, GetFileExInfoStandard, &before);
     ChangeSettings({0, 0, 0, 0});
+    {
+        const OwnedFile file(CreateFileW(SettingsFile, FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                         OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &before.ftLastWriteTime));
+    }
     SetWindowPos(panel, nullptr, 0, 0, 300, 120, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(VisibleBottom(), 480); // docked: left alone; the keyboard follows its panel
     Repaint();
