@@ -5,7 +5,6 @@
 #include "bench/TapPathBench.h"
 #include "bench/Timing.h"
 #include "foundation/Settings.h"
-#include "foundation/SettingsReload.h"
 #include "tests/imserver/ImServerHarness.h"
 
 #include <cstdio>
@@ -209,7 +208,6 @@ void BenchPaints(HWND panel, HWND keyboard) {
 
 void BenchTap(HWND keyboard, const CountingCallback& callback) {
     WriteSettingsFile({1, 0, 0, 0});
-    Sleep(2100); // until a file this old is no longer loaded again at every look
     const LPARAM seven = PointParam(11 + 45 + 20, 2 + 10); // "7" of the numeric keyboard
     HWND idle = CreateBenchWindow(L"PlinkerpadBenchIdle", IdleWndProc, nullptr);
     const auto tap = [&] {
@@ -222,15 +220,6 @@ void BenchTap(HWND keyboard, const CountingCallback& callback) {
     };
     Report("tap on a digit to the callback", Compare(1000, tap, sends),
            "two SendMessage, idle window");
-    // A tap draws the pressed key at once, as a paint would after a look at the settings file,
-    // and has the key's cell repainted at the release.
-    RECT cell = {56, 0, 101, 25};
-    const auto showings = [&] {
-        ReleaseDC(keyboard, GetDC(keyboard));
-        ReloadChangedSettings();
-        InvalidateRect(keyboard, &cell, FALSE);
-    };
-    Report("  tap, context", Compare(1000, tap, showings), "DC, settings look, Invalidate");
     ValidateRect(keyboard, nullptr);
     std::printf("  (%ld key events reached the callback)\n", callback.events);
     DestroyWindow(idle);

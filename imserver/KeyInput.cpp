@@ -55,6 +55,7 @@ void ClearHighlight(HWND window, KeyboardWindowState& state) {
         return;
     const Cell cell = CellOfSlot(state.pressedKey - 1);
     InvalidateKeyCell(window, cell.Column, cell.Row, LayoutKey(CurrentLayout, cell.Slot));
+    CancelPressedKeyShow(window);
     state.pressedKey = 0;
 }
 
@@ -102,7 +103,7 @@ void PressKey(HWND window, KeyboardWindowState& state, const Cell& cell) {
         }
     }
     state.pressedKey = cell.Slot + 1;
-    ShowPressedKey(window);
+    ShowPressedKeySoon(window);
 }
 
 // Only leaving the shown key changes anything; idle hovering repaints nothing. A finger that
@@ -113,6 +114,7 @@ void MoveOver(HWND window, KeyboardWindowState& state, const Cell& cell) {
     if (state.pressedKey == 0 || state.pressedKey == cell.Slot + 1)
         return;
     StopKeyRepeat(window, state);
+    CancelPressedKeyShow(window);
     state.pressedKey = 0;
     InvalidateRect(window, nullptr, FALSE);
     if (state.heldKey != 0)
@@ -167,8 +169,10 @@ LRESULT CancelTouch(HWND window, UINT message, LPARAM lParam) {
     if (state == nullptr ||
         (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) == window))
         return 0;
-    if (state->pressedKey != 0)
+    if (state->pressedKey != 0) {
         InvalidateRect(window, nullptr, FALSE);
+        CancelPressedKeyShow(window);
+    }
     state->pressedKey = 0;
     state->dragging = 0;
     state->touchCaptured = 0;

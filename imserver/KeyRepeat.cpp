@@ -1,13 +1,12 @@
 #include "imserver/KeyRepeat.h"
 
 #include "imserver/KeyInput.h"
+#include "imserver/KeyboardWindow.h"
 #include "keyboard/KeyLayouts.h"
 
 #include <algorithm>
 
 namespace {
-
-constexpr UINT_PTR KeyRepeatTimer = 1;
 
 // The platform documents the delay setting 0 to 3 as about 250 to 1000 ms.
 UINT SystemRepeatDelay() {

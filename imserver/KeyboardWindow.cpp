@@ -52,10 +52,6 @@ LRESULT OnTouchCancelled(HWND window, UINT message, WPARAM, LPARAM lParam) {
     return CancelTouch(window, message, lParam);
 }
 
-LRESULT OnTimer(HWND window, UINT, WPARAM timer, LPARAM) {
-    return RepeatHeldKey(window, timer);
-}
-
 void FollowParent(HWND window) {
     RECT parent = {};
     GetClientRect(GetParent(window), &parent);
@@ -95,6 +91,24 @@ void DrawWindow(HWND window, HDC dc, const RECT& area) {
         NormalKeyboardPicture.Paint(dc, client, area, layout);
     else
         DrawKeyboard(dc, client, layout, state->pressedKey);
+}
+
+// Draws the pressed key at once, into the window's DC.
+void ShowPressedKey(HWND window) {
+    const WindowDc dc(window);
+    RECT client = {};
+    GetClientRect(window, &client);
+    DrawWindow(window, dc.DC(), client);
+}
+
+LRESULT OnTimer(HWND window, UINT, WPARAM timer, LPARAM) {
+    if (timer != PressedKeyTimer)
+        return RepeatHeldKey(window, timer);
+    KillTimer(window, PressedKeyTimer);
+    const KeyboardWindowState* state = WindowStateOf(window);
+    if (state != nullptr && state->pressedKey != 0)
+        ShowPressedKey(window);
+    return 0;
 }
 
 const MessageEntry KeyboardMessages[] = {
@@ -138,11 +152,12 @@ LRESULT PaintKeyboard(HWND window) {
     return 0;
 }
 
-void ShowPressedKey(HWND window) {
-    const WindowDc dc(window);
-    RECT client = {};
-    GetClientRect(window, &client);
-    DrawWindow(window, dc.DC(), client);
+void ShowPressedKeySoon(HWND window) {
+    SetTimer(window, PressedKeyTimer, USER_TIMER_MINIMUM, nullptr);
+}
+
+void CancelPressedKeyShow(HWND window) {
+    KillTimer(window, PressedKeyTimer);
 }
 
 LRESULT CALLBACK KeyboardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -25,8 +25,14 @@ HWND CreateKeyboardWindow(HWND panel);
 // draws. Returns 0.
 LRESULT PaintKeyboard(HWND window);
 
-// Draws the pressed key at once, as a paint would, without the paint cycle: its round trips
-// would compete with the key event on its way to the application.
-void ShowPressedKey(HWND window);
+// The window's timers: a held key's repeat, and the pressed key's drawing.
+enum KeyboardTimer : UINT_PTR { KeyRepeatTimer = 1, PressedKeyTimer = 2 };
+
+// The press reaches the application first: the pressed key is drawn a moment later (the
+// shortest timer, less than a frame of the screen), when its drawing no longer competes with the
+// key event for the window server, and as a paint would draw it, without the paint cycle.
+void ShowPressedKeySoon(HWND window);
+// The pressed key's drawing is not wanted any more: it was lifted, or the touch ended.
+void CancelPressedKeyShow(HWND window);
 
 LRESULT CALLBACK KeyboardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

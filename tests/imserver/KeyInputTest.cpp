@@ -106,7 +106,8 @@ TEST_F(KeyRepeat, EditingKeysRepeatWhileHeldAndNoOtherKeyDoes) {
         const POINT at = Grid().Centre(c.Cell.x, c.Cell.y);
         Send(WM_LBUTTONDOWN, at);
         UpdateWindow(keyboard);
-        EXPECT_TRUE(c.Repeats ? AwaitCalls(4) : Rest() == 0);
+        EXPECT_TRUE(c.Repeats ? AwaitCalls(4) : Rest() <= 1) << "one tick draws the key pressed";
+        EXPECT_EQ(c.Repeats ? 0 : Rest(), 0) << "a key that never repeats keeps a timer";
         EXPECT_FALSE(GetUpdateRect(keyboard, nullptr, FALSE)) << "a repeat repaints";
         Send(WM_LBUTTONUP, at);
         EXPECT_EQ(Rest(), 0);
