@@ -1,6 +1,7 @@
 #include "foundation/IniFile.h"
 
 #include <cwchar>
+#include <utility>
 
 IniFile::IniFile(const std::wstring& path) : path(path) {
     if (!path.empty())
@@ -43,7 +44,7 @@ void IniFile::ParseLines(const StringList& lines) {
         if (line.size() >= 2 && line.front() == L'[' && line.back() == L']')
             current = AddSection(line.substr(1, line.size() - 2));
         else if (current)
-            current->Add(line);
+            current->Add(std::move(line));
     }
 }
 
@@ -88,9 +89,8 @@ StringList* IniFile::SectionLines(const std::wstring& name) const {
 std::wstring IniFile::ReadText(const std::wstring& section, const std::wstring& key,
                                const std::wstring& fallback) const {
     const StringList* lines = SectionLines(section);
-    if (!lines || lines->FindName(key) < 0)
-        return fallback;
-    return lines->ValueOf(key);
+    const int position = lines ? lines->FindName(key) : -1;
+    return position < 0 ? fallback : lines->At(position).substr(key.size() + 1);
 }
 
 void IniFile::WriteText(const std::wstring& section, const std::wstring& key,

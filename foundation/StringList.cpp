@@ -1,6 +1,20 @@
 #include "foundation/StringList.h"
 
+#include <algorithm>
 #include <cwctype>
+#include <utility>
+
+namespace {
+
+// The text from start up to end, without the control characters a line cannot hold.
+std::wstring LineOf(const std::wstring& text, size_t start, size_t end) {
+    std::wstring line = text.substr(start, end - start);
+    line.erase(std::remove_if(line.begin(), line.end(), [](wchar_t c) { return c < 32; }),
+               line.end());
+    return line;
+}
+
+} // namespace
 
 bool SameTextIgnoringCase(const std::wstring& a, const std::wstring& b) {
     if (a.size() != b.size())
@@ -36,17 +50,17 @@ void StringList::Grow() {
     entries.reserve(capacity);
 }
 
-void StringList::Insert(int position, const std::wstring& text) {
+void StringList::Insert(int position, std::wstring text) {
     if (position < 0 || position > Count())
         return;
     if (Count() == capacity)
         Grow();
-    entries.insert(entries.begin() + position, StringListEntry{text, nullptr});
+    entries.insert(entries.begin() + position, StringListEntry{std::move(text), nullptr});
 }
 
-int StringList::Add(const std::wstring& text) {
+int StringList::Add(std::wstring text) {
     int position = Count();
-    Insert(position, text);
+    Insert(position, std::move(text));
     return position;
 }
 
@@ -118,20 +132,18 @@ TextFileRead StringList::LoadLines(const std::wstring& path) {
     encoding = TextEncoding::Utf8;
     std::wstring text;
     const TextFileRead result = ReadTextFile(path, text, encoding);
-    std::wstring line;
+    // Each line is cut out whole, its control characters dropped in place.
+    size_t start = 0;
     for (size_t i = 0; i < text.size(); ++i) {
-        wchar_t c = text[i];
-        if (c == L'\r' || c == L'\n') {
-            Add(line);
-            line.clear();
-            if (c == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
-                ++i;
-        } else if (c >= 32) {
-            line += c;
-        }
+        if (text[i] != L'\r' && text[i] != L'\n')
+            continue;
+        Add(LineOf(text, start, i));
+        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
+            ++i;
+        start = i + 1;
     }
-    if (!line.empty())
-        Add(line);
+    if (std::wstring last = LineOf(text, start, text.size()); !last.empty())
+        Add(std::move(last));
     return result;
 }
 

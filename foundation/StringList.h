@@ -30,8 +30,8 @@ public:
     std::wstring At(int position) const;
     StringList* ObjectAt(int position) const;
     void Replace(int position, const std::wstring& text);
-    void Insert(int position, const std::wstring& text);
-    int Add(const std::wstring& text);
+    void Insert(int position, std::wstring text);
+    int Add(std::wstring text);
     int AddWithObject(const std::wstring& text, StringList* object);
     void Remove(int position);
     void Clear();
