@@ -4,6 +4,7 @@
 #include "bench/Timing.h"
 #include "tests/support/Files.h"
 #include "tests/support/Identity.h"
+#include "tests/support/Rects.h"
 #include "tools/Desktop.h"
 
 #include <algorithm>
@@ -53,10 +54,6 @@ private:
     std::vector<PROCESS_INFORMATION> processes;
 };
 
-POINT CentreOf(const RECT& r) {
-    return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 void Send(INPUT input) {
     SendInput(1, &input, sizeof(INPUT));
 }
@@ -101,7 +98,7 @@ public:
             !programs.Start(PLINKER_TAP_RELAY, L"", RelayShown))
             return false;
         seven = KeyCentre(FindKeyboard(), CurrentGrid(), 0, 1);
-        relay = CentreOf(TapRelayRect);
+        relay = Centre(TapRelayRect);
         return TargetInFront();
     }
 
