@@ -6,6 +6,7 @@ prefix=$1
 screen=${2:-640x480}
 mkdir -p "$prefix"
 state="$prefix/.xvfb-display-$screen"
+# One lock for every prefix: builds side by side must not pick the same free display number.
 (
     flock 9
     if [ -f "$state" ]; then
@@ -28,4 +29,4 @@ state="$prefix/.xvfb-display-$screen"
         exit 0
     done
     exit 1
-) 9>"$prefix.xvfb-$screen.lock"
+) 9>/tmp/.plinker-xvfb.lock
