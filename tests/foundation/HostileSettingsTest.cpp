@@ -2,6 +2,7 @@
 // and never touches them; a save keeps the bytes of the lines the system does not own and never
 // writes over a file too large to be read.
 #include "foundation/Settings.h"
+#include "foundation/OwnedHandle.h"
 #include "foundation/SettingsReload.h"
 
 #include "tests/support/Files.h"
@@ -13,7 +14,6 @@
 #include <array>
 #include <climits>
 #include <map>
-#include <optional>
 
 namespace {
 
@@ -73,24 +73,14 @@ std::string Unchanged(const std::string& bytes) {
 }
 
 // Opened without sharing, as another program may hold the file: no one else can open it.
-struct HeldFile {
-    explicit HeldFile(const std::wstring& path)
-        : handle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~HeldFile() { CloseHandle(handle); }
-    const HANDLE handle;
-};
+OwnedFile HoldFile(const std::wstring& path, DWORD access) {
+    return OwnedFile(CreateFileW(path.c_str(), access, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+}
 
-// The file's last write an hour ago, so that an unchanged look at it could be trusted.
+// The file's last write long ago, so that an unchanged look at it could be trusted.
 void DateBack(const std::wstring& path) {
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
-    ULARGE_INTEGER time = {{now.dwLowDateTime, now.dwHighDateTime}};
-    time.QuadPart -= 3600ULL * 10'000'000;
-    const FILETIME earlier = {time.LowPart, time.HighPart};
-    HANDLE file =
-        CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    SetFileTime(file, nullptr, nullptr, &earlier);
-    CloseHandle(file);
+    const FILETIME longAgo = {0, 0x01D00000}; // in 2014
+    SetFileTime(HoldFile(path, FILE_WRITE_ATTRIBUTES), nullptr, nullptr, &longAgo);
 }
 
 // Sections of one key each, then a long Keyboard section, then a second one that is never read.
@@ -181,8 +171,7 @@ TEST_F(HostileSettings, LoadGivesTheStatedValuesOrTheDefaultsAndLeavesTheFile) {
         WriteBytes(path, c.file);
         DateBack(path);
         {
-            const std::optional<HeldFile> held =
-                c.held ? std::make_optional<HeldFile>(path) : std::nullopt;
+            const OwnedFile held = c.held ? HoldFile(path, GENERIC_READ) : OwnedFile(nullptr);
             EXPECT_EQ(c.read, LoadSettings()) << c.what;
             EXPECT_EQ(c.values, Loaded()) << c.what;
             ReloadChangedSettings(); // as a paint does, while the file is held
