@@ -2,6 +2,8 @@
 #include "foundation/OwnedHandle.h"
 #include "tests/imserver/SelectedKeyboard.h"
 
+#include <psapi.h>
+
 namespace {
 
 constexpr COLORREF Black = 0x000000, White = 0xFFFFFF, Gray = 0xC0C0C0, CornerGray = 0x909090;
@@ -167,6 +169,26 @@ TEST_F(Painting, ChangedSettingsAndPanelSizeShowAtTheNextPaint) {
     EXPECT_NEAR(ink.left + ink.right, face.left + face.right, 4);
     EXPECT_NEAR(ink.top + ink.bottom, face.top + face.bottom, 4);
     EXPECT_LT(ink.bottom - ink.top, (face.bottom - face.top) / 2);
+}
+
+// However large the panel grows, the keyboard holds no more memory for its picture than the
+// screen would take (a picture of 16384 x 16384 takes 1 GiB); its keys are still drawn where
+// they belong.
+TEST_F(Painting, AHugeWindowIsDrawnWithoutAPictureOfItsSize) {
+    const auto resident = [] {
+        PROCESS_MEMORY_COUNTERS counters = {};
+        GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+        return counters.WorkingSetSize; // Wine counts no private bytes; a drawn picture is resident
+    };
+    const SIZE_T before = resident();
+    SetWindowPos(panel, nullptr, 0, 0, 16384, 16384, SWP_NOMOVE | SWP_NOZORDER);
+    VisibleBottom();
+    Repaint();
+    const SIZE_T after = resident();
+    EXPECT_LT(after - before, SIZE_T{64} << 20) << "bytes more after a paint of 16384 x 16384";
+    const RECT face = Grid().Face(0, 0);
+    EXPECT_EQ(Pixel(face.left + 5, face.top + 5), Gray);
+    EXPECT_EQ(Pixel(face.left, face.top + 5), Black);
 }
 
 // The text page (its toggle leading back) shows the texts at the next paint, the panel's size
