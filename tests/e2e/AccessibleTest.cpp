@@ -53,14 +53,6 @@ bool IsSecondCell(const Cells& cells, size_t i, const wchar_t* mark = nullptr) {
 
 class AccessibleKeys : public KeyboardSession, public testing::WithParamInterface<Pages> {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    }
-    void TearDown() override {
-        KeyboardSession::TearDown();
-        CoUninitialize();
-    }
-
     // The keys as children in reading order, on the screen where the grid puts their faces, and
     // the handle strip after them.
     void ExpectPage(const AccessibleReader& reader, const Cells& cells) {
@@ -115,6 +107,12 @@ TEST_F(AccessibleKey, FoundAtItsCentreItShowsPressedWhileHeldAndItsDefaultAction
     ASSERT_EQ(reader.Found, S_OK);
     const POINT seven = KeyCentre(keyboard, CurrentGrid(), 0, 1);
     EXPECT_EQ(reader.At(seven), 2);
+    // On the grid: "8" right of "7", "4" below it, the toggle left of it and the strip left of
+    // that.
+    EXPECT_EQ(reader.Beside(2, NAVDIR_RIGHT), 3);
+    EXPECT_EQ(reader.Beside(2, NAVDIR_DOWN), 7);
+    EXPECT_EQ(reader.Beside(1, NAVDIR_LEFT), 16);
+    EXPECT_EQ(reader.Beside(15, NAVDIR_NEXT), 16);
     XPress(seven);
     EXPECT_TRUE(WaitFor([&] { return reader.State(2) == STATE_SYSTEM_PRESSED; }));
     EXPECT_EQ(reader.State(3), 0);

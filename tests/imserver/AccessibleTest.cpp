@@ -15,17 +15,7 @@ void CALLBACK RecordEvent(HWINEVENTHOOK, DWORD event, HWND, LONG object, LONG ch
         events.emplace_back(event, child);
 }
 
-class Accessible : public SelectedKeyboard {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-        SelectedKeyboard::SetUp();
-    }
-    void TearDown() override {
-        SelectedKeyboard::TearDown();
-        CoUninitialize();
-    }
-};
+using Accessible = SelectedKeyboard;
 
 DWORD HandleCount() {
     DWORD count = 0;

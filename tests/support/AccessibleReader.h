@@ -15,8 +15,6 @@ struct AccessibleReader {
         if (Object != nullptr)
             Object->Release();
     }
-    AccessibleReader(const AccessibleReader&) = delete;
-    AccessibleReader& operator=(const AccessibleReader&) = delete;
 
     static VARIANT Child(LONG id) {
         VARIANT child;
@@ -38,14 +36,19 @@ struct AccessibleReader {
         Result = Object->accLocation(&left, &top, &width, &height, Child(id));
         return RECT{left, top, left + width, top + height};
     }
-    // The child at a screen point; -1 when the answer is no child number.
+    // The child at a screen point, or found from one in a direction; -1 when the answer is no
+    // child number (nothing there, or an object of its own, which the keyboard never gives).
     LONG At(POINT point) const {
         VARIANT found;
         VariantInit(&found);
         Result = Object->accHitTest(point.x, point.y, &found);
-        const LONG id = found.vt == VT_I4 ? found.lVal : -1;
-        VariantClear(&found);
-        return id;
+        return found.vt == VT_I4 ? found.lVal : -1;
+    }
+    LONG Beside(LONG id, LONG direction) const {
+        VARIANT found;
+        VariantInit(&found);
+        Result = Object->accNavigate(direction, Child(id), &found);
+        return found.vt == VT_I4 ? found.lVal : -1;
     }
     HRESULT Press(LONG id) const { return Result = Object->accDoDefaultAction(Child(id)); }
 
