@@ -258,10 +258,10 @@ public:
     }
     // The keyboard never takes the focus, and nothing in it is selected.
     STDMETHODIMP get_accFocus(VARIANT* focus) override {
-        return window == nullptr ? CO_E_OBJNOTCONNECTED : Nothing(focus);
+        return Window() == nullptr ? CO_E_OBJNOTCONNECTED : Nothing(focus);
     }
     STDMETHODIMP get_accSelection(VARIANT* selection) override {
-        return window == nullptr ? CO_E_OBJNOTCONNECTED : Nothing(selection);
+        return Window() == nullptr ? CO_E_OBJNOTCONNECTED : Nothing(selection);
     }
     STDMETHODIMP get_accDefaultAction(VARIANT child, BSTR* action) override {
         *action = nullptr;
