@@ -1,6 +1,7 @@
 #include "imserver/KeyboardWindowState.h"
 
 #include "foundation/Settings.h"
+#include "imserver/KeyboardAccessible.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/TextPage.h"
 
@@ -24,5 +25,6 @@ int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state) {
     GetClientRect(window, &client);
     CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom,
                                     state.dragging, AlternatePage);
+    NotifyKeysShown(window, CurrentLayout);
     return CurrentLayout;
 }
