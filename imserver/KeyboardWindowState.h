@@ -40,6 +40,7 @@ void TurnPage();
 extern int CurrentLayout;
 
 // Brings the text page up to date with the settings (without texts the keyboard leaves it for
-// its first page), computes the geometry for the window's client rectangle (floating while the
-// strip is held, on the current page) and makes its layout the current one.
-int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state);
+// its first page), computes the geometry for the window's client rectangle as it is now, on the
+// current page, and makes its layout the current one: what is drawn and what is hit always fit
+// the window, a held strip included.
+int UpdateWindowGeometry(HWND window);
