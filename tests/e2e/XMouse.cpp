@@ -62,3 +62,7 @@ void XHold(POINT at, int milliseconds) {
 void XType(const std::string& text) {
     Xdotool("type --delay 50 '" + text + "'");
 }
+
+void XKey(const std::string& name) {
+    Xdotool("key " + name);
+}

@@ -12,3 +12,5 @@ void XDrag(POINT from, POINT to);
 void XHold(POINT at, int milliseconds);
 // Types the text on the X keyboard into the window that has the focus.
 void XType(const std::string& text);
+// Presses and releases an X key by its name ("Return", "Escape").
+void XKey(const std::string& name);
