@@ -172,7 +172,8 @@ TEST_F(Painting, ChangedSettingsAndPanelSizeShowAtTheNextPaint) {
 
 // The text page (its toggle leading back) shows the texts at the next paint, the panel's size
 // kept, cells without a text blank; a long text ends in an ellipsis (the dots of its start, not
-// the "W"s of its middle). Without texts the first page is back.
+// the "W"s of its middle). Without texts the first page is back, all of it, even when the system
+// asks to paint only the toggle's cell.
 TEST_F(Painting, TextPageFollowsTheSettings) {
     Show({1, 0, 0, 0, {"A"}}, true);
     TapCell(0, 0);
@@ -189,7 +190,9 @@ TEST_F(Painting, TextPageFollowsTheSettings) {
     method->GetInfo(&info);
     EXPECT_EQ(Sides(info.rcSipRect), (std::array<LONG, 4>{0, 0, 5 * 23 + 15, 3 * 23}));
     ChangeSettings({1, 0, 0, 0});
-    Repaint();
+    const RECT toggle = Grid().Face(0, 0);
+    InvalidateRect(keyboard, &toggle, FALSE);
+    UpdateWindow(keyboard);
     EXPECT_EQ(Pixel(second.left, second.top + 5), Black);
 }
 
