@@ -10,6 +10,8 @@
 #include "tests/support/Rects.h"
 #include "tools/Picture.h"
 
+#include <objbase.h>
+
 namespace {
 
 SIZE ScreenSize() {
@@ -70,8 +72,11 @@ testing::AssertionResult SamePicture(const Picture& shown, const Picture& fresh,
         shown.SamePixels(fresh))
         return testing::AssertionSuccess();
     const std::wstring stem = L"screen-" + std::wstring(name.begin(), name.end());
+    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); // for the PNG encoder
     shown.SavePng(stem + L"-shown.png");
     fresh.SavePng(stem + L"-fresh.png");
+    if (SUCCEEDED(com))
+        CoUninitialize();
     return testing::AssertionFailure()
            << name << ": the keyboard differs from a fresh one (" << shown.Width() << "x"
            << shown.Height() << " against " << fresh.Width() << "x" << fresh.Height() << "), see "
