@@ -33,6 +33,18 @@ void CloseAll(const wchar_t* windowClass, PROCESS_INFORMATION& process) {
 
 } // namespace
 
+testing::AssertionResult WindowAt(HWND window, const RECT& expected) {
+    if (WaitFor([&] { return WindowRect(window) == expected; }, 5000))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "window at " << WindowRect(window) << ", not " << expected;
+}
+
+HWND ShownMenu() {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
+}
+
 void KeyboardSession::SetUpTestSuite() {
     PROCESS_INFORMATION none{};
     CloseAll(L"SipWndClass", none);

@@ -10,6 +10,11 @@
 #include <initializer_list>
 #include <string>
 
+// Waits until the window stands at the rectangle; where it stands when it does not.
+testing::AssertionResult WindowAt(HWND window, const RECT& expected);
+// The menu that the panel shows; null while none is shown.
+HWND ShownMenu();
+
 struct Key {
     int row;
     int column;

@@ -7,12 +7,6 @@
 
 namespace {
 
-testing::AssertionResult WindowAt(HWND window, const RECT& expected) {
-    if (WaitFor([&] { return WindowRect(window) == expected; }, 5000))
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "window at " << WindowRect(window);
-}
-
 using Panel = KeyboardSession;
 
 TEST_F(Panel, DragOnTheStripFloatsThePanelWhichTypesAndDoubleClickDocksIt) {
@@ -48,8 +42,7 @@ TEST_F(Panel, QuitInTheMenuOfARightClickOrOfAHeldStripEndsThePanel) {
         ASSERT_NO_FATAL_FAILURE(RestartPanel());
         openMenu();
         HWND menu = nullptr;
-        ASSERT_TRUE(WaitFor(
-            [&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }));
+        ASSERT_TRUE(WaitFor([&] { return (menu = ShownMenu()) != nullptr; }));
         const RECT items = WindowRect(menu);
         XClick(
             POINT{(items.left + items.right) / 2, items.top + (items.bottom - items.top) * 3 / 4});

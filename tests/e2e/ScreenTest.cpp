@@ -32,23 +32,11 @@ RECT FloatingRect(int keyboardType, int keySize) {
                 corner.y + type.Rows * keySize};
 }
 
-int DockedHeight(int keyboardType) {
-    return KeyboardTypes[keyboardType].Rows * KeyboardTypes[keyboardType].DockedRowHeight;
-}
-
+// The bottom of the screen, as high as the type's rows ask.
 RECT DockedRect(int keyboardType) {
-    return RECT{0, ScreenSize().cy - DockedHeight(keyboardType), ScreenSize().cx, ScreenSize().cy};
-}
-
-testing::AssertionResult PanelAt(HWND panel, const RECT& expected) {
-    if (WaitFor([&] { return WindowRect(panel) == expected; }, 5000))
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << "panel at " << WindowRect(panel) << ", not " << expected;
-}
-
-bool MenuShown() {
-    HWND menu = FindWindowW(L"#32768", nullptr);
-    return menu != nullptr && IsWindowVisible(menu);
+    const KeyboardType& type = KeyboardTypes[keyboardType];
+    return RECT{0, ScreenSize().cy - type.Rows * type.DockedRowHeight, ScreenSize().cx,
+                ScreenSize().cy};
 }
 
 // A freshly started keyboard's own drawing at its size and place: a window of this process covers
@@ -98,23 +86,28 @@ protected:
         const RECT client = ClientOnScreen(keyboard);
         XDoubleClick(POINT{client.left + 4, client.top + 20});
     }
+    // The panel, and the keyboard that follows it, stand at the rectangle.
+    testing::AssertionResult Stands(const RECT& place) {
+        const testing::AssertionResult moved = WindowAt(panel, place);
+        return moved ? WindowAt(keyboard, place) : moved;
+    }
     // The keyboard window as it stands on the screen, once its painting has settled.
     Picture Shown() { return SteadyScreen(WindowRect(keyboard)); }
 };
 
 TEST_F(Screen, AfterFloatDockAndSetupChangesTheKeyboardDrawsWhatAFreshOneDrawsAndTypesIt) {
     ASSERT_NO_FATAL_FAILURE(StartSession(0));
-    ASSERT_TRUE(PanelAt(panel, DockedRect(0)));
+    ASSERT_TRUE(Stands(DockedRect(0)));
 
     Float();
-    ASSERT_TRUE(PanelAt(panel, FloatingRect(0, 20)));
+    ASSERT_TRUE(Stands(FloatingRect(0, 20)));
     const Picture floating = Shown();
-    EXPECT_FALSE(MenuShown()) << "a drag opens no menu";
+    EXPECT_EQ(ShownMenu(), nullptr) << "a drag opens no menu";
     Tap({{2, 3}, {0, 1}}); // 3 7
     EXPECT_TRUE(NotepadShows(L"37"));
 
     Dock();
-    ASSERT_TRUE(PanelAt(panel, DockedRect(0)));
+    ASSERT_TRUE(Stands(DockedRect(0)));
     const Picture docked = Shown();
     Tap({{2, 0}, {1, 2}}); // 0 5
     EXPECT_TRUE(NotepadShows(L"3705"));
@@ -130,31 +123,31 @@ TEST_F(Screen, AfterFloatDockAndSetupChangesTheKeyboardDrawsWhatAFreshOneDrawsAn
             ClickButton(page, L"Large");
         });
     });
-    ASSERT_TRUE(PanelAt(panel, DockedRect(3)));
+    ASSERT_TRUE(Stands(DockedRect(3)));
     const Picture extendedHex = Shown();
     Tap({{0, 1}, {2, 4}, {3, 2}, {1, 1}}); // C 3 0 D
     EXPECT_TRUE(NotepadShows(L"3705C30D"));
 
     Float();
-    ASSERT_TRUE(PanelAt(panel, FloatingRect(3, 20)));
+    ASSERT_TRUE(Stands(FloatingRect(3, 20)));
     const Picture extendedHexFloating = Shown();
     Tap({{2, 0}, {3, 5}}); // A +
     EXPECT_TRUE(NotepadShows(L"3705C30DA+"));
 
     // Fresh keyboards of the same states.
     ASSERT_NO_FATAL_FAILURE(RestartPanel());
-    ASSERT_TRUE(PanelAt(panel, DockedRect(3)));
+    ASSERT_TRUE(Stands(DockedRect(3)));
     EXPECT_TRUE(SamePicture(extendedHex, Shown(), "extended-hex-docked"));
     Float();
-    ASSERT_TRUE(PanelAt(panel, FloatingRect(3, 20)));
+    ASSERT_TRUE(Stands(FloatingRect(3, 20)));
     EXPECT_TRUE(SamePicture(extendedHexFloating, Uncovered(keyboard), "extended-hex-floating"));
 
     WriteSettingsFile({{"KeyboardType", 0}});
     ASSERT_NO_FATAL_FAILURE(RestartPanel());
-    ASSERT_TRUE(PanelAt(panel, DockedRect(0)));
+    ASSERT_TRUE(Stands(DockedRect(0)));
     EXPECT_TRUE(SamePicture(docked, Shown(), "numeric-docked"));
     Float();
-    ASSERT_TRUE(PanelAt(panel, FloatingRect(0, 20)));
+    ASSERT_TRUE(Stands(FloatingRect(0, 20)));
     EXPECT_TRUE(SamePicture(floating, Uncovered(keyboard), "numeric-floating"));
 }
 
@@ -163,18 +156,18 @@ TEST_F(Screen, AfterFloatDockAndSetupChangesTheKeyboardDrawsWhatAFreshOneDrawsAn
 TEST_F(Screen, FloatingKeyboardTakesANewFloatingSizeInPlace) {
     ASSERT_NO_FATAL_FAILURE(StartSession(0));
     Float();
-    ASSERT_TRUE(PanelAt(panel, FloatingRect(0, 20)));
+    ASSERT_TRUE(Stands(FloatingRect(0, 20)));
     UseSetupProgram([&](HWND main) {
         EditPage(main, IDC_KEYBOARD, L"Finger", [&](HWND page) { ClickButton(page, L"Large"); });
     });
-    ASSERT_TRUE(PanelAt(panel, FloatingRect(0, 32)));
+    ASSERT_TRUE(Stands(FloatingRect(0, 32)));
     const Picture large = Shown();
     Tap({{1, 2}, {2, 4}}); // 5 .
     EXPECT_TRUE(NotepadShows(L"5."));
 
     ASSERT_NO_FATAL_FAILURE(RestartPanel());
     Float();
-    ASSERT_TRUE(PanelAt(panel, FloatingRect(0, 32)));
+    ASSERT_TRUE(Stands(FloatingRect(0, 32)));
     EXPECT_TRUE(SamePicture(large, Uncovered(keyboard), "numeric-floating-large"));
 }
 
