@@ -7,7 +7,8 @@
 struct KeyboardWindowState {
     int pressedKey;        // 1 + slot of the key shown pressed; 0: none
     IIMCallback* callback; // the input panel's, not reference-counted; null until registered
-    RECT dockedRect;       // screen rectangle of the panel when the window was created
+    RECT dockedRect;       // screen rectangle of the panel when the window was created: the
+                           // keyboard docks at its bottom edge, between its sides
     int dragging;          // 1 while the handle strip is held
     POINT grabPoint;       // strip press, client coordinates
     POINT grabScreenPoint; // the same press on the screen
