@@ -17,14 +17,14 @@ void TurnPage() {
         AlternatePage = FirstPage;
 }
 
-int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state) {
+int UpdateWindowGeometry(HWND window) {
     UpdateTextPage();
     if (AlternatePage == TextPage && !HasSniplets(GetSettings()))
         AlternatePage = FirstPage;
     RECT client = {};
     GetClientRect(window, &client);
-    CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom,
-                                    state.dragging, AlternatePage);
+    CurrentLayout =
+        ComputeGeometry(client.left, client.top, client.right, client.bottom, 0, AlternatePage);
     NotifyKeysShown(window, CurrentLayout);
     return CurrentLayout;
 }
