@@ -1,7 +1,7 @@
 #include "imserver/KeyboardWindowState.h"
 
 #include "foundation/Settings.h"
-#include "imserver/KeyboardAccessible.h"
+#include "foundation/SettingsReload.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/TextPage.h"
 
@@ -9,22 +9,19 @@ int AlternatePage = FirstPage;
 int CurrentLayout = -1;
 
 void TurnPage() {
-    if (AlternatePage == FirstPage)
-        AlternatePage = SecondPage;
-    else if (AlternatePage == SecondPage && HasSniplets(GetSettings()))
-        AlternatePage = TextPage;
-    else
-        AlternatePage = FirstPage;
+    AlternatePage = NextPage(AlternatePage, HasSniplets(GetSettings()));
+}
+
+void ReloadKeyboardSettings() {
+    ReloadChangedSettings();
+    AlternatePage = ShownPage(AlternatePage, HasSniplets(GetSettings()));
 }
 
 int UpdateWindowGeometry(HWND window) {
     UpdateTextPage();
-    if (AlternatePage == TextPage && !HasSniplets(GetSettings()))
-        AlternatePage = FirstPage;
     RECT client = {};
     GetClientRect(window, &client);
     CurrentLayout =
         ComputeGeometry(client.left, client.top, client.right, client.bottom, 0, AlternatePage);
-    NotifyKeysShown(window, CurrentLayout);
     return CurrentLayout;
 }
