@@ -1,5 +1,4 @@
 // Taps become the right callback calls in order; the strip floats and docks the keyboard.
-#include "keyboard/Geometry.h"
 #include "tests/imserver/SelectedKeyboard.h"
 
 using ::testing::ElementsAre;
@@ -12,8 +11,8 @@ using KeyInput = SelectedKeyboard;
 // virtual key; control shortcuts send four events at the press. The decimal key types the first
 // character of the locale's separator, the other one what the locale does not use: the test runs
 // again under other separators (see CMakeLists.txt), an override made the user's for the run.
-// With texts a third page: text N in cell N (twelve in one row), typed whole at the press (a
-// surrogate pair too), the page kept; empty cells do nothing.
+// A text key types its whole text at the press (a surrogate pair too), the page kept; empty cells
+// of the text page do nothing. Which key has which code is the model's, tested there.
 TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
     wchar_t expected[16] = L".", override[16] = {}, original[16] = {};
     GetEnvironmentVariableW(L"KEYBOARD_TEST_EXPECTED_SEPARATOR", expected, 16);
@@ -34,7 +33,6 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
             Typed({{'7', '7', 1}, {8, 8, 1}, {9, 9, 1}, {point, point, 1}})},
         {0, {{0, 0}, {1, 0}, {4, 2}, {0, 0}, {1, 0}},
             Typed({{'(', '(', 1}, {39, 39, 0}, {'7', '7', 1}})},
-        {1, {{0, 0}, {3, 1}, {2, 1}, {0, 3}}, Typed({{36, 36, 0}, {46, 46, 0}, {8332, 8364, 1}})},
         {1, {{0, 0}, {1, 0}, {4, 2}}, {"vkey 0xa2 4", "vkey 0x58 4", "vkey 0x58 6", "vkey 0xa2 6",
                                        "vkey 0xa2 4", "vkey 0x5a 4", "vkey 0x5a 6", "vkey 0xa2 6"}},
         {2, {{5, 0}, {0, 0}, {1, 1}}, Typed({{'B', 'B', 1}, {'B', 'b', 1}})},
@@ -43,9 +41,6 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
                    {other, other, 1}})},
         {0, {{0, 0}, {0, 0}, {1, 0}, {2, 0}, {4, 2}, {0, 0}, {0, 0}, {0, 0}, {3, 0}},
             {"string Hello", "string " + smile}, {"Hello", "", smile}},
-        {0, {{0, 0}, {0, 0}, {1, 0}}, Typed({{'7', '7', 1}}), {"", ""}},
-        {5, {{0, 0}, {0, 0}, {1, 0}, {12, 0}}, {"string a", "string z"},
-            {"a", "", "", "", "", "", "", "", "", "", "", "z"}},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -77,10 +72,9 @@ TEST_F(KeyInput, NothingIsSentWithoutACallbackOrAKey) {
     EXPECT_EQ(callback.Calls, Typed({{'8', '8', 1}, {'8', '8', 1}}));
 }
 
-// Held past the delay, the editing keys repeat their press without a repaint, and the lift sends
-// their one release, after which no timer runs; any other key held as long sends one press, and
-// no timer runs for it. Keyboard type 4 has most keys on its first page, type 1 the others on its
-// second, reached through the page toggle.
+// Held past the delay, an editing key repeats its press without a repaint, and the lift sends
+// its one release, after which no timer runs; any other key held as long sends one press, and no
+// timer runs for it. Which keys repeat is the model's, tested there.
 using KeyRepeat = SelectedKeyboard;
 
 TEST_F(KeyRepeat, EditingKeysRepeatWhileHeldAndNoOtherKeyDoes) {
@@ -91,18 +85,12 @@ TEST_F(KeyRepeat, EditingKeysRepeatWhileHeldAndNoOtherKeyDoes) {
         bool Repeats;
     } cases[] = {
         {4, {9, 0}, Typed({{8, 8, 1}}), true},
-        {1, {2, 1}, Typed({{46, 46, 0}}), true},
-        {4, {7, 3}, Typed({{37, 37, 0}}), true},
         {4, {8, 3}, Typed({{40, 40, 0}}), true},
         {4, {3, 0}, Typed({{'7', '7', 1}}), false},
-        {4, {7, 2}, Typed({{36, 36, 0}}), false},
-        {1, {1, 0}, {"vkey 0xa2 4", "vkey 0x58 4", "vkey 0x58 6", "vkey 0xa2 6"}, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Tap.front());
         Start({1, 0, c.KeyboardType, 0});
-        if (c.KeyboardType == 1)
-            TapCell(0, 0);
         const POINT at = Grid().Centre(c.Cell.x, c.Cell.y);
         Send(WM_LBUTTONDOWN, at);
         UpdateWindow(keyboard);
@@ -114,15 +102,6 @@ TEST_F(KeyRepeat, EditingKeysRepeatWhileHeldAndNoOtherKeyDoes) {
         std::vector<std::string> expected(c.Repeats ? 3 : 0, c.Tap.front());
         expected.insert(expected.end(), c.Tap.begin(), c.Tap.end());
         EXPECT_EQ(callback.Calls, expected);
-    }
-}
-
-// The model alone: the window cannot show it, as a fault in a window procedure goes unseen.
-TEST(Geometry, WindowWithoutAPixelPerKeyHasNoKeys) {
-    for (const SIZE size : {SIZE{15, 80}, SIZE{240, 4}, SIZE{-20, -20}}) {
-        EXPECT_EQ(ComputeGeometry(0, 0, size.cx, size.cy, 0, 0), 0);
-        EXPECT_EQ(KeyAt(11, 2), -1);
-        EXPECT_EQ(KeyFaceRect(0, 0, 0).Slot, -1);
     }
 }
 

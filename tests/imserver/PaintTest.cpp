@@ -52,7 +52,8 @@ protected:
 };
 
 // One key of a painted keyboard: its face colour, its corners inside frame and shadow (soft in
-// every scheme but black and white) and its frame; or its picture, centred.
+// every scheme but black and white) and its frame; or its picture, centred. Which key has which
+// colour and picture is the model's, tested there.
 TEST_F(Painting, FacesCornersAndPictures) {
     struct {
         TestSettings Settings;
@@ -64,17 +65,8 @@ TEST_F(Painting, FacesCornersAndPictures) {
         {{0, 0, 0, 0}, false, 1, 0, White, White, nullptr},
         {{1, 0, 0, 0}, false, 4, 2, Gray, CornerGray, nullptr},
         {{2, 0, 0, 0}, false, 1, 0, 0xFFA0A0, CornerGray, nullptr}, // a digit
-        {{2, 0, 0, 0}, false, 0, 1, Gray, CornerGray, nullptr},     // no colour of its own
-        {{2, 0, 0, 0}, true, 4, 2, 0xB0FFFF, CornerGray, nullptr},  // navigation
-        {{2, 0, 2, 0}, false, 5, 0, 0xFF8080, CornerGray, nullptr}, // hex
-        {{1, 0, 0, 0}, false, 4, 0, Gray, 0, L"BMP_BACKSPACE"},
         {{1, 0, 0, 0}, false, 0, 0, Gray, 0, L"BMP_NUMLOCK_INV"},
-        {{1, 0, 0, 0}, true, 0, 0, Gray, 0, L"BMP_NUMLOCK"},
         {{2, 0, 0, 0}, true, 3, 0, 0xB0FFFF, 0, L"BMP_HOME"},
-        {{1, 0, 0, 0}, true, 3, 2, Gray, 0, L"BMP_DOWN"},
-        {{1, 0, 1, 0}, true, 2, 2, Gray, 0, L"BMP_SPACE"},
-        {{1, 0, 5, 0}, false, 0, 0, Gray, 0, L"BMP_NUMLOCK"},
-        {{1, 0, 5, 0}, true, 0, 0, Gray, 0, L"BMP_NUMLOCK_INV"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -130,18 +122,6 @@ TEST_F(Painting, ShadowedOrFlatKeysAndThePressedKey) {
         EXPECT_EQ(Pixel(4, 30), StripGray);
         Send(WM_LBUTTONUP, eight);
     }
-}
-
-TEST_F(Painting, TwoCellKeysAreDrawnAsOne) {
-    Show({1, 0, 4, 0}); // "Big numeric"
-    // Single keys leave white gaps; "RET" (column 6) and "SPC" (row 3, columns 1 and 2) run on.
-    const RECT upper = Grid().Face(6, 2);
-    EXPECT_EQ(Pixel(Grid().Face(5, 2).right, upper.bottom + 1), White);
-    EXPECT_EQ(Pixel(upper.right, upper.bottom + 1), Black);
-    const RECT left = Grid().Face(1, 3);
-    EXPECT_EQ(Pixel(left.right + 1, left.bottom), Black);
-    EXPECT_EQ(Pixel(Grid().Face(4, 3).right + 1, left.bottom), White);
-    EXPECT_EQ(Pixel(Grid().Face(3, 3).left, left.bottom - 3), Black); // "0", a key of its own
 }
 
 // The settings file and the panel's size are read again at the next paint: the last key shows
