@@ -88,8 +88,8 @@ TEST_F(Painting, FacesCornersAndPictures) {
 
 // Rightwards and down from a face's edge, a shadowed key has a doubled edge and a white gap; a
 // flat key shares its frame with its grey neighbour. A pressed key turns black right after the
-// press, unlabelled, grey again when the finger slides off; a full repaint while it is pressed
-// draws only that key, not the strip.
+// press, unlabelled, grey again when the finger slides off or lifts; a full repaint while it is
+// pressed draws the keyboard and the key over it.
 TEST_F(Painting, ShadowedOrFlatKeysAndThePressedKey) {
     const struct {
         int No3D;
@@ -121,6 +121,11 @@ TEST_F(Painting, ShadowedOrFlatKeysAndThePressedKey) {
         EXPECT_EQ(FacePixel(1, 0), Gray);
         EXPECT_EQ(Pixel(4, 30), StripGray);
         Send(WM_LBUTTONUP, eight);
+        Send(WM_LBUTTONDOWN, eight);
+        PumpUntil([&] { return FacePixel(2, 0) == Black; }, 5000);
+        Send(WM_LBUTTONUP, eight);
+        UpdateWindow(keyboard);
+        EXPECT_EQ(FacePixel(2, 0), eightFace) << "the lift repaints the key's cell";
     }
 }
 
@@ -136,6 +141,8 @@ TEST_F(Painting, ChangedSettingsAndPanelSizeShowAtTheNextPaint) {
                                          OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(SetFileTime(file, nullptr, nullptr, &before.ftLastWriteTime));
     }
+    Repaint();
+    EXPECT_EQ(FacePixel(4, 2), White) << "the picture of the grey keys is still shown";
     SetWindowPos(panel, nullptr, 0, 0, 300, 120, SWP_NOMOVE | SWP_NOZORDER);
     EXPECT_EQ(VisibleBottom(), 480); // docked: left alone; the keyboard follows its panel
     Repaint();
