@@ -70,18 +70,18 @@ TEST_F(Model, EachLabelTypesShowsAndIsNamedAsItsWordSays) {
         COLORREF Face;
         const wchar_t* Name;
     } cases[] = {
-        {0, 0, 0, PageToggleCode, PictureNumLockInverse, Gray, L"Next page"},
-        {0, 1, 0, PageToggleCode, PictureNumLock, Gray, L"Next page"},
-        {5, 0, 0, PageToggleCode, PictureNumLock, Gray, L"Next page"},
+        {0, 0, 0, 144, PictureNumLockInverse, Gray, L"Next page"},
+        {0, 1, 0, 144, PictureNumLock, Gray, L"Next page"},
+        {5, 0, 0, 144, PictureNumLock, Gray, L"Next page"},
         {0, 0, 1, '7', NoPicture, Digit, L"7"},
-        {0, 0, 4, BackspaceCode, PictureBackspace, Gray, L"Backspace"},
+        {0, 0, 4, 8, PictureBackspace, Gray, L"Backspace"},
         {0, 0, 5, '\t', PictureTab, Gray, L"Tab"},
         {0, 0, 14, '.', NoPicture, Gray, L"Decimal separator"},
         {0, 1, 3, -36, PictureHome, Navigation, L"Home"},
-        {0, 1, 13, DownCode, PictureDown, Navigation, L"Down"},
+        {0, 1, 13, -40, PictureDown, Navigation, L"Down"},
         {1, 1, 1, -1, NoPicture, Gray, L"Cut"},
         {1, 1, 14, -4, NoPicture, Gray, L"Undo"},
-        {1, 1, 7, DeleteCode, NoPicture, Gray, L"Delete"},
+        {1, 1, 7, -46, NoPicture, Gray, L"Delete"},
         {1, 1, 12, ' ', PictureSpace, Gray, L"Space"},
         {1, 1, 15, 0x20AC, NoPicture, Gray, L"Euro sign"},
         {2, 0, 5, 'B', NoPicture, Hex, L"B"},
@@ -104,8 +104,51 @@ TEST_F(Model, EachLabelTypesShowsAndIsNamedAsItsWordSays) {
     EXPECT_GE(KeyPictureIndex(PictureNumLock), 0) << "the pictures were not loaded";
 }
 
-// Every key of every page has a name of its own, and exactly the editing keys repeat.
+// Every key of every page has a name of its own, and exactly the editing keys repeat. Big
+// numeric's first page has nearly every word.
 TEST_F(Model, EveryKeyIsNamedAndOnlyTheEditingKeysRepeat) {
+    const wchar_t* const bigNumeric[] = {L"Next page",
+                                         L"Semicolon",
+                                         L"Colon",
+                                         L"7",
+                                         L"8",
+                                         L"9",
+                                         L"Plus",
+                                         L"Slash",
+                                         L"Equals",
+                                         L"Backspace",
+                                         L"Tab",
+                                         L"Euro sign",
+                                         L"Dollar sign",
+                                         L"4",
+                                         L"5",
+                                         L"6",
+                                         L"Minus",
+                                         L"Asterisk",
+                                         L"Left parenthesis",
+                                         L"Right parenthesis",
+                                         L"Less than",
+                                         L"Left bracket",
+                                         L"Right bracket",
+                                         L"1",
+                                         L"2",
+                                         L"3",
+                                         L"Enter",
+                                         L"Home",
+                                         L"Up",
+                                         L"End",
+                                         L"Greater than",
+                                         L"Space",
+                                         L"Space",
+                                         L"0",
+                                         L"Decimal separator",
+                                         L"Comma",
+                                         L"Enter",
+                                         L"Left",
+                                         L"Down",
+                                         L"Right"};
+    for (int slot = 0; slot < SlotsPerLayout; ++slot)
+        EXPECT_EQ(KeyName(PagesPerType * 4, slot), bigNumeric[slot]) << slot;
     const std::set<std::wstring> editing = {L"Backspace", L"Delete", L"Left",
                                             L"Up",        L"Right",  L"Down"};
     for (int layout = 0; layout < BuiltInLayoutCount; ++layout) {
