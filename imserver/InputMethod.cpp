@@ -4,6 +4,7 @@
 #include "imserver/KeyboardWindow.h"
 #include "imserver/KeyboardWindowState.h"
 #include "imserver/PanelStates.h"
+#include "foundation/ScreenDpi.h"
 #include "imserver/ServerModule.h"
 #include "keyboard/BuildKeyboards.h"
 #include "keyboard/Geometry.h"
@@ -31,8 +32,8 @@ void EnsureGeometry(HWND window) {
     RECT client = {};
     if (window != nullptr)
         GetClientRect(window, &client);
-    CurrentLayout =
-        ComputeGeometry(client.left, client.top, client.right, client.bottom, 0, AlternatePage);
+    CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom, 0,
+                                    AlternatePage, WindowDpi(window));
 }
 
 std::wstring SetupProgramPath() {
@@ -142,7 +143,7 @@ STDMETHODIMP InputMethod::GetInfo(IMINFO* info) {
 // Floating, the platform's visible desktop ends higher by the height of its bar.
 STDMETHODIMP InputMethod::ReceiveSipInfo(SIPINFO* info) {
     if (info != nullptr && GetSettings().SipState == static_cast<int>(ShownFloating))
-        info->rcVisibleDesktop.bottom -= PlatformBarHeight;
+        info->rcVisibleDesktop.bottom -= PlatformBarHeightAt(WindowDpi(keyboardWindow));
     if (keyboardWindow != nullptr)
         SendMessageW(keyboardWindow, WM_USER_SETSTATE, SetStateFollowParent,
                      reinterpret_cast<LPARAM>(info));

@@ -39,7 +39,8 @@ void DrawCorners(HDC dc, const RECT& rect) {
 
 void DrawStrip(HDC dc, const RECT& client) {
     const SelectedObject brush(dc, GetStockObject(GRAY_BRUSH));
-    Rectangle(dc, client.left, client.top, client.left + HandleStripWidth, client.bottom);
+    Rectangle(dc, client.left, client.top, client.left + GetSettings().Metrics.StripWidth,
+              client.bottom);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "imserver/KeyboardWindowState.h"
 
 #include "foundation/Settings.h"
+#include "foundation/ScreenDpi.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/TextPage.h"
 
@@ -23,6 +24,6 @@ int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state) {
     RECT client = {};
     GetClientRect(window, &client);
     CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom,
-                                    state.dragging, AlternatePage);
+                                    state.dragging, AlternatePage, WindowDpi(window));
     return CurrentLayout;
 }

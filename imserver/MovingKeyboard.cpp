@@ -2,6 +2,7 @@
 
 #include "foundation/Settings.h"
 #include "imserver/PanelStates.h"
+#include "foundation/ScreenDpi.h"
 #include "keyboard/Geometry.h"
 
 #include <algorithm>
@@ -18,7 +19,7 @@ POINT PointOf(LPARAM lParam) {
 }
 
 bool OnStrip(const POINT& point) {
-    return point.x <= GetSettings().Metrics.KeyMargin + HandleStripWidth;
+    return point.x <= GetSettings().Metrics.KeyMargin + GetSettings().Metrics.StripWidth;
 }
 
 void Notify(KeyboardWindowState& state) {
@@ -31,7 +32,7 @@ bool Grab(HWND window, KeyboardWindowState& state, POINT point) {
         return false;
     SetCapture(window);
     state.dragging = 1;
-    CurrentLayout = ComputeGeometry(0, 0, 0, 0, 1, AlternatePage);
+    CurrentLayout = ComputeGeometry(0, 0, 0, 0, 1, AlternatePage, WindowDpi(window));
     state.grabPoint = point;
     ClientToScreen(window, &point);
     state.grabScreenPoint = point;
@@ -40,14 +41,14 @@ bool Grab(HWND window, KeyboardWindowState& state, POINT point) {
 
 // The dropped keyboard stays wholly on the screen, its strip within reach; the left and top
 // limits win on a screen too small for it.
-RECT FloatingRect(POINT drop, const POINT& grab) {
+RECT FloatingRect(POINT drop, const POINT& grab, int dpi) {
     const KeyboardMetrics& metrics = GetSettings().Metrics;
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     int left = std::min<int>(drop.x - grab.x, screenWidth - metrics.PanelWidth);
     int top = std::min<int>(drop.y - grab.y, screenHeight - metrics.PanelHeight);
     left = std::max<int>(left, 0);
-    top = std::max(top, PlatformBarHeight);
+    top = std::max(top, PlatformBarHeightAt(dpi));
     return {left, top, left + metrics.PanelWidth, top + metrics.PanelHeight};
 }
 
@@ -58,7 +59,7 @@ void Drop(HWND window, KeyboardWindowState& state, POINT point) {
     if (std::abs(state.grabScreenPoint.x - point.x) < DragThreshold &&
         std::abs(state.grabScreenPoint.y - point.y) < DragThreshold)
         return;
-    state.imInfo.rcSipRect = FloatingRect(point, state.grabPoint);
+    state.imInfo.rcSipRect = FloatingRect(point, state.grabPoint, WindowDpi(window));
     state.imInfo.fdwFlags = ShownFloating;
     GetSettings().SipState = ShownFloating;
     Notify(state);

@@ -93,7 +93,7 @@ Picture SteadyScreen(const RECT& area, const Picture* before) {
 
 // A tap on the page toggle, the first cell of every page.
 void TapPageToggle(HWND keyboard) {
-    POINT centre = KeyCentre(keyboard, CurrentGrid(), 0, 0);
+    POINT centre = KeyCentre(keyboard, 0, 0);
     ScreenToClient(keyboard, &centre);
     const LPARAM at = MAKELPARAM(centre.x, centre.y);
     SendMessageW(keyboard, WM_LBUTTONDOWN, MK_LBUTTON, at);

@@ -99,9 +99,8 @@ void KeyboardSession::TearDown() {
 }
 
 void KeyboardSession::Tap(std::initializer_list<Key> keys) {
-    const KeyGrid grid = CurrentGrid();
     for (const Key& key : keys)
-        XClick(KeyCentre(keyboard, grid, key.row, key.column));
+        XClick(KeyCentre(keyboard, key.row, key.column));
 }
 
 testing::AssertionResult KeyboardSession::NotepadShows(const std::wstring& text) {

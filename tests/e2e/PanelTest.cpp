@@ -34,7 +34,7 @@ TEST_F(Panel, DragOnTheStripFloatsThePanelWhichTypesAndDoubleClickDocksIt) {
 
 TEST_F(Panel, QuitInTheRightClickMenuEndsThePanel) {
     ASSERT_NO_FATAL_FAILURE(StartSession(0));
-    XClick(KeyCentre(keyboard, CurrentGrid(), 1, 2), 3);
+    XClick(KeyCentre(keyboard, 1, 2), 3);
     HWND menu = nullptr;
     ASSERT_TRUE(
         WaitFor([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }));

@@ -44,8 +44,8 @@ TEST_F(Typing, HeldBackspaceDeletesSeveralCharactersAndAHeldDigitTypesOnce) {
     ASSERT_NO_FATAL_FAILURE(StartSession(0));
     const std::wstring zeros(60, L'0');
     SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(zeros.c_str()));
-    XHold(KeyCentre(keyboard, CurrentGrid(), 0, 4), 1500); // BS
-    XHold(KeyCentre(keyboard, CurrentGrid(), 0, 1), 1500); // 7
+    XHold(KeyCentre(keyboard, 0, 4), 1500); // BS
+    XHold(KeyCentre(keyboard, 0, 1), 1500); // 7
     ASSERT_TRUE(WaitFor([&] { return ReadNotepadText().find(L'7') != std::wstring::npos; }));
     const std::wstring shown = ReadNotepadText();
     EXPECT_EQ(shown, std::wstring(shown.size() - 1, L'0') + L"7");

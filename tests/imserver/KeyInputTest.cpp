@@ -132,7 +132,7 @@ TEST_F(KeyRepeat, NoRepeatReachesACallbackRegisteredDuringTheHold) {
 // The model alone: the window cannot show it, as a fault in a window procedure goes unseen.
 TEST(Geometry, WindowWithoutAPixelPerKeyHasNoKeys) {
     for (const SIZE size : {SIZE{15, 80}, SIZE{240, 4}, SIZE{-20, -20}}) {
-        EXPECT_EQ(ComputeGeometry(0, 0, size.cx, size.cy, 0, 0), 0);
+        EXPECT_EQ(ComputeGeometry(0, 0, size.cx, size.cy, 0, 0, StandardDpi), 0);
         EXPECT_EQ(KeyAt(11, 2), -1);
         EXPECT_EQ(KeyFaceRect(0, 0, 0).Slot, -1);
     }
