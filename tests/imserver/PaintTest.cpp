@@ -1,6 +1,7 @@
 // The keyboard's real pixels: colours, corners, shadows, pressed keys, strip, pictures, labels.
 #include "foundation/OwnedHandle.h"
 #include "tests/imserver/SelectedKeyboard.h"
+#include "tests/support/Rects.h"
 
 namespace {
 
@@ -38,12 +39,12 @@ protected:
                         Pixel(at.x + x, at.y + y) != (source == White ? faceColour : source);
         return mismatches;
     }
-    // The bounds of the black pixels inside a face, clear of its frame.
-    RECT Ink(const RECT& face) const {
+    // The bounds of the black (or other) pixels inside a face, clear of its frame.
+    RECT Ink(const RECT& face, COLORREF colour = Black) const {
         RECT ink = {};
         for (int y = face.top + 2; y < face.bottom - 2; ++y)
             for (int x = face.left + 2; x < face.right - 2; ++x)
-                if (const RECT dot = {x, y, x + 1, y + 1}; Pixel(x, y) == Black)
+                if (const RECT dot = {x, y, x + 1, y + 1}; Pixel(x, y) == colour)
                     UnionRect(&ink, &ink, &dot);
         return ink;
     }
@@ -94,8 +95,8 @@ TEST_F(Painting, FacesCornersAndPictures) {
 
 // Rightwards and down from a face's edge, a shadowed key has a doubled edge and a white gap; a
 // flat key shares its frame with its grey neighbour. A pressed key turns black right after the
-// press, unlabelled, grey again when the finger slides off; a full repaint while it is pressed
-// draws only that key, not the strip.
+// press, its label white where it was black, grey again when the finger slides off; a full
+// repaint while it is pressed draws only that key, not the strip.
 TEST_F(Painting, ShadowedOrFlatKeysAndThePressedKey) {
     const struct {
         int No3D;
@@ -113,11 +114,13 @@ TEST_F(Painting, ShadowedOrFlatKeysAndThePressedKey) {
         EXPECT_EQ(Pixel(face.right - 2 + c.No3D, face.top + 1), CornerGray);
         EXPECT_EQ(Pixel(4, 30), StripGray);
         const POINT seven = Grid().Centre(1, 0), eight = Grid().Centre(2, 0);
+        const RECT label = Ink(Grid().Face(1, 0));
+        ASSERT_FALSE(IsRectEmpty(&label));
         Send(WM_LBUTTONDOWN, seven);
         PumpUntil([&] { return FacePixel(1, 0) == Black; }, 5000);
         EXPECT_EQ(FacePixel(1, 0), Black) << "the press shows the key";
         Repaint(true);
-        EXPECT_EQ(Pixel(seven.x, seven.y), Black);
+        EXPECT_EQ(Ink(Grid().Face(1, 0), White), label);
         EXPECT_EQ(FacePixel(1, 0), Black);
         EXPECT_EQ(Pixel(4, 30), White);
         EXPECT_EQ(FacePixel(2, 0), White);
