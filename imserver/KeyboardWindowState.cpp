@@ -2,6 +2,7 @@
 
 #include "foundation/Settings.h"
 #include "foundation/ScreenDpi.h"
+#include "keyboard/BuildKeyboards.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/TextPage.h"
 
@@ -18,6 +19,7 @@ void TurnPage() {
 }
 
 int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state) {
+    UpdateDigitOrder();
     UpdateTextPage();
     if (AlternatePage == TextPage && !HasSniplets(GetSettings()))
         AlternatePage = FirstPage;

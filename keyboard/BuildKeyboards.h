@@ -17,6 +17,13 @@ extern std::wstring DecimalSeparator;
 // brushes, reads the separator and fills every layout. Later calls do nothing.
 void BuildKeyboards();
 
+// Once the keyboards are built, fills their layouts again when the PhoneOrder setting (1: the
+// digit rows in telephone order, 1 2 3 on top) differs from the order they hold.
+void UpdateDigitOrder();
+
+// Counts the fills of the built-in layouts, so that a drawing of them can tell it is out of date.
+int KeyboardsRevision();
+
 // True once BuildKeyboards has run.
 bool KeyboardsBuilt();
 

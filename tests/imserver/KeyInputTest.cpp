@@ -13,7 +13,8 @@ using KeyInput = SelectedKeyboard;
 // character of the locale's separator, the other one what the locale does not use: the test runs
 // again under other separators (see CMakeLists.txt), an override made the user's for the run.
 // With texts a third page: text N in cell N (twelve in one row), typed whole at the press (a
-// surrogate pair too), the page kept; empty cells do nothing.
+// surrogate pair too), the page kept; empty cells do nothing. In phone order the top-left digit
+// is "1" and "7 8 9" the lower row, on both pages; the other keys and the one row stay.
 TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
     wchar_t expected[16] = L".", override[16] = {}, original[16] = {};
     GetEnvironmentVariableW(L"KEYBOARD_TEST_EXPECTED_SEPARATOR", expected, 16);
@@ -28,6 +29,7 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
         std::vector<POINT> Cells;
         std::vector<std::string> Calls;
         std::vector<std::string> Texts = {};
+        int PhoneOrder = 0;
     } cases[] = {
         // clang-format off
         {0, {{1, 0}, {4, 0}, {0, 1}, {4, 2}},
@@ -46,10 +48,15 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
         {0, {{0, 0}, {0, 0}, {1, 0}}, Typed({{'7', '7', 1}}), {"", ""}},
         {5, {{0, 0}, {0, 0}, {1, 0}, {12, 0}}, {"string a", "string z"},
             {"a", "", "", "", "", "", "", "", "", "", "", "z"}},
+        {0, {{1, 0}, {2, 2}, {3, 1}, {0, 2}},
+            Typed({{'1', '1', 1}, {'8', '8', 1}, {'6', '6', 1}, {'0', '0', 1}}), {}, 1},
+        {4, {{3, 0}, {5, 2}, {4, 1}, {0, 0}, {3, 0}},
+            Typed({{'1', '1', 1}, {'9', '9', 1}, {'5', '5', 1}, {'1', '1', 1}}), {}, 1},
+        {5, {{1, 0}, {7, 0}}, Typed({{'1', '1', 1}, {'7', '7', 1}}), {}, 1},
         // clang-format on
     };
     for (const auto& c : cases) {
-        Start({1, 0, c.KeyboardType, 0, c.Texts});
+        Start({1, 0, c.KeyboardType, 0, c.Texts, 0, c.PhoneOrder});
         for (const POINT& cell : c.Cells)
             TapCell(cell.x, cell.y);
         EXPECT_EQ(callback.Calls, c.Calls) << "case " << &c - cases;
