@@ -17,12 +17,11 @@ namespace {
 constexpr UINT LabelFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
 // A text that does not fit its key even on two lines in today's font ends in an ellipsis.
 constexpr UINT TextLabelFormat = LabelFormat | DT_END_ELLIPSIS;
-constexpr int PictureSize = 16;
 // Labels larger than today's keep clear of the frame by a pixel.
 constexpr int LabelInset = 2;
-// The dialog face's digits are about 0.72 of its character height: characters of 3/5 of the key
+// The dialog face's digits are about 0.65 of its character height: characters of 7/10 of the key
 // give them more than 40% of the key's height.
-constexpr int LabelHeightPerKey[2] = {3, 5};
+constexpr int LabelHeightPerKey[2] = {7, 10};
 // Each font tried after a larger one that does not fit is this much smaller, in percent.
 constexpr int FontStep = 85;
 
@@ -75,14 +74,20 @@ bool IsSign(const std::wstring& label) {
     return label.size() == 1 && !std::iswalnum(label[0]);
 }
 
+// The dialog face's hyphen is short beside its "." and "+": its minus sign is as wide as "+".
+std::wstring InDialogFace(const std::wstring& label) {
+    return label == L"-" ? L"\u2212" : label;
+}
+
 // A label in the largest font in which it fits its key, down to today's.
 void DrawLabel(HDC dc, const std::wstring& label, const RECT& face) {
     const RECT inside = Inside(face);
+    const std::wstring shown = InDialogFace(label);
     for (const int height : LabelHeights(dc, face, IsSign(label))) {
         const SelectedFont font(dc, DialogFont(height));
-        const SIZE size = Extent(dc, label);
+        const SIZE size = Extent(dc, shown);
         if (size.cx <= inside.right - inside.left && size.cy <= inside.bottom - inside.top) {
-            DrawLine(dc, label, face);
+            DrawLine(dc, shown, face);
             return;
         }
     }
@@ -138,6 +143,29 @@ void DrawTextLabel(HDC dc, const std::wstring& text, const RECT& face) {
         DrawLine(dc, text, inside, TextLabelFormat);
 }
 
+// Pictures keep the Standard keyboard's proportion to their key, about two thirds of its height,
+// in the largest size there is that fits inside the key.
+int PictureSizeFor(const RECT& face) {
+    if (GetSettings().Metrics.Scale == StandardScale)
+        return SmallestPictureSize;
+    const LONG room = std::min(face.right - face.left, face.bottom - face.top) - 2 * LabelInset;
+    return PictureSizeAtMost(std::min<int>(ScaledSize(SmallestPictureSize), room));
+}
+
+// Centred, never stretched; the smallest size when the size's pictures cannot be loaded.
+void DrawPicture(int image, HDC dc, const RECT& face, HIMAGELIST smallest) {
+    int size = PictureSizeFor(face);
+    HIMAGELIST pictures = KeyPictureList(size);
+    int index = PictureIndexInStrip(image);
+    if (size == SmallestPictureSize || pictures == nullptr || index < 0) {
+        size = SmallestPictureSize;
+        pictures = smallest;
+        index = image;
+    }
+    ImageList_Draw(pictures, index, dc, face.left + (face.right - face.left - size) / 2,
+                   face.top + (face.bottom - face.top - size) / 2, ILD_NORMAL);
+}
+
 void DrawContent(const KeyDef& key, HDC dc, RECT& rect, HIMAGELIST images) {
     if (key.GetImage() == -1) {
         if (key.IsTextKey())
@@ -146,9 +174,7 @@ void DrawContent(const KeyDef& key, HDC dc, RECT& rect, HIMAGELIST images) {
             DrawLabel(dc, key.GetLabel(), rect);
         return;
     }
-    ImageList_Draw(images, key.GetImage(), dc,
-                   rect.left + (rect.right - rect.left - PictureSize) / 2,
-                   rect.top + (rect.bottom - rect.top - PictureSize) / 2, ILD_NORMAL);
+    DrawPicture(key.GetImage(), dc, rect, images);
 }
 
 void DrawCorners(HDC dc, const RECT& rect) {

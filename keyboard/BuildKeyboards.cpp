@@ -16,7 +16,20 @@ std::wstring DecimalSeparator;
 namespace {
 
 constexpr COLORREF TransparentColor = 0x00FFFFFF;
-constexpr int KeyPictureSize = 16;
+
+// The larger sizes of the pictures, smallest first, each a strip of every picture in KeyPicture
+// order (resources/make_key_pictures.py draws them).
+struct PictureStrip {
+    int Size;
+    const wchar_t* Resource;
+};
+constexpr PictureStrip KeyPictureStrips[] = {{24, L"BMP_PICTURES_24"},
+                                             {32, L"BMP_PICTURES_32"},
+                                             {48, L"BMP_PICTURES_48"},
+                                             {64, L"BMP_PICTURES_64"}};
+constexpr int StripCount = sizeof(KeyPictureStrips) / sizeof(KeyPictureStrips[0]);
+// Their lists, made when first wanted: a start-up draws only the smallest pictures.
+OwnedImageList StripLists[StripCount];
 // Room for the separator and its terminator.
 constexpr int SeparatorBufferSize = 5;
 
@@ -38,7 +51,7 @@ struct BuiltKey {
 };
 
 void LoadKeyPictures() {
-    KeyImageList.Attach(ImageList_Create(KeyPictureSize, KeyPictureSize, ILC_MASK, 1, 0));
+    KeyImageList.Attach(ImageList_Create(SmallestPictureSize, SmallestPictureSize, ILC_MASK, 1, 0));
     for (int i = 0; i < KeyPictureCount; ++i) {
         const OwnedBitmap bitmap(LoadBitmapW(ModuleInstance, KeyPictureResources[i]));
         PictureIndex[i] = bitmap ? ImageList_AddMasked(KeyImageList, bitmap, TransparentColor) : -1;
@@ -186,4 +199,39 @@ bool KeyboardsBuilt() {
 
 int KeyPictureIndex(KeyPicture picture) {
     return picture == NoPicture ? -1 : PictureIndex[picture];
+}
+
+int PictureSizeAtMost(int most) {
+    int size = SmallestPictureSize;
+    for (const PictureStrip& strip : KeyPictureStrips) {
+        if (strip.Size <= most)
+            size = strip.Size;
+    }
+    return size;
+}
+
+HIMAGELIST KeyPictureList(int size) {
+    if (size == SmallestPictureSize)
+        return KeyImageList;
+    for (int i = 0; i < StripCount; ++i) {
+        if (KeyPictureStrips[i].Size != size)
+            continue;
+        if (!StripLists[i]) {
+            const OwnedBitmap strip(LoadBitmapW(ModuleInstance, KeyPictureStrips[i].Resource));
+            if (!strip)
+                return nullptr;
+            StripLists[i].Attach(ImageList_Create(size, size, ILC_MASK, KeyPictureCount, 0));
+            ImageList_AddMasked(StripLists[i], strip, TransparentColor);
+        }
+        return StripLists[i];
+    }
+    return nullptr;
+}
+
+int PictureIndexInStrip(int image) {
+    for (int picture = 0; picture < KeyPictureCount; ++picture) {
+        if (image >= 0 && PictureIndex[picture] == image)
+            return picture;
+    }
+    return -1;
 }

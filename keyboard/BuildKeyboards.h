@@ -29,3 +29,15 @@ bool KeyboardsBuilt();
 
 // The index of a picture in KeyImageList; -1 for none, or one that could not be loaded.
 int KeyPictureIndex(KeyPicture picture);
+
+// The size of KeyImageList's pictures, and the largest picture size there is at most `most`
+// pixels square (that size at the least).
+constexpr int SmallestPictureSize = 16;
+int PictureSizeAtMost(int most);
+
+// The pictures `size` pixels square (one PictureSizeAtMost gives): KeyImageList for the smallest,
+// a list made from the size's strip at its first use for the others, kept with the module; null
+// when the strip cannot be loaded.
+HIMAGELIST KeyPictureList(int size);
+// Where the picture at `image` of KeyImageList stands in the list of another size; -1: nowhere.
+int PictureIndexInStrip(int image);

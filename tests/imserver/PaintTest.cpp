@@ -172,6 +172,69 @@ TEST_F(Painting, ChangedSettingsAndPanelSizeShowAtTheNextPaint) {
     EXPECT_LT(ink.bottom - ink.top, (face.bottom - face.top) / 2);
 }
 
+SIZE SizeOf(const RECT& r) {
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+// Large keys in the panel they ask for (198 x 105 at 96 DPI): a digit at least 40% of its key
+// high (3.5 mm), "-", "." and "+" unlike each other, a pressed key's label white where it was
+// black, and pictures larger than 16 pixels, only black on the face (never a stretched blur).
+TEST_F(Painting, LargeKeysHaveReadableLabelsAndCrispPictures) {
+    panelSize = {198, 105};
+    Show({1, 0, 0, 0, {}, 1});
+    const RECT sevenFace = Grid().Face(1, 0), seven = Ink(sevenFace);
+    EXPECT_GE(5 * (seven.bottom - seven.top), 2 * Grid().KeyHeight) << seven;
+    EXPECT_LE(seven.bottom, sevenFace.bottom - 2);
+    const RECT point = Ink(Grid().Face(4, 2));
+    const RECT backspace = Grid().Face(4, 0), picture = Ink(backspace);
+    EXPECT_GT(SizeOf(picture).cx, 16) << picture;
+    EXPECT_LE(SizeOf(picture).cx, 24) << picture;
+    int strays = 0;
+    for (int y = backspace.top + 2; y < backspace.bottom - 2; ++y)
+        for (int x = backspace.left + 2; x < backspace.right - 2; ++x)
+            strays += Pixel(x, y) != Black && Pixel(x, y) != Gray;
+    EXPECT_EQ(strays, 0);
+
+    Send(WM_LBUTTONDOWN, Grid().Centre(1, 0));
+    PumpUntil([&] { return FacePixel(1, 0) == Black; }, 5000);
+    EXPECT_EQ(Ink(sevenFace, White), seven);
+    Send(WM_LBUTTONUP, Grid().Centre(1, 0));
+    TapCell(0, 0);
+    Repaint();
+    const SIZE minus = SizeOf(Ink(Grid().Face(2, 1))), plus = SizeOf(Ink(Grid().Face(1, 2)));
+    EXPECT_GE(minus.cx, 2 * SizeOf(point).cx) << "- and .";
+    EXPECT_GE(minus.cx, 2 * minus.cy) << "-";
+    EXPECT_GE(plus.cy, 3 * minus.cy) << "+ and -";
+    EXPECT_GE(plus.cy, 2 * SizeOf(point).cy) << "+ and .";
+}
+
+// On Extra large keys (in their panel, 260 x 138) a text that fits on two lines, broken at its
+// space, is drawn on two; an empty
+// text is a blank key; one word too long for even today's font ends in an ellipsis within the
+// key, the column inside its frame left alone.
+TEST_F(Painting, TextsTakeTwoLinesAndStayInsideTheirKeys) {
+    panelSize = {260, 138};
+    Show({1, 0, 0, 0, {"0800 123", "", std::string(30, 'W')}, 2}, true);
+    TapCell(0, 0);
+    Repaint();
+    const RECT twoLines = Grid().Face(1, 0);
+    int lines = 0;
+    for (int y = twoLines.top + 2, inked = 0; y < twoLines.bottom - 2; ++y) {
+        const RECT row = Ink({twoLines.left, y - 2, twoLines.right, y + 3});
+        lines += !inked && !IsRectEmpty(&row);
+        inked = !IsRectEmpty(&row);
+    }
+    EXPECT_EQ(lines, 2);
+    const RECT blank = Grid().Face(2, 0), blankInk = Ink(blank);
+    EXPECT_EQ(Pixel(blank.left, blank.top + 5), Black);
+    EXPECT_TRUE(IsRectEmpty(&blankInk));
+    const RECT long_ = Grid().Face(3, 0);
+    for (int y = long_.top + 2; y < long_.bottom - 2; ++y)
+        EXPECT_EQ(Pixel(long_.left + 1, y), Gray) << y;
+    const RECT longInk = Ink(long_);
+    EXPECT_FALSE(IsRectEmpty(&longInk));
+}
+
 // The text page (its toggle leading back) shows the texts at the next paint, the panel's size
 // kept, cells without a text blank keys of the keyboard's face; a long text ends in an ellipsis
 // (the dots of its start, not the "W"s of its middle). Without texts the first page is back.
