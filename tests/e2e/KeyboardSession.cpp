@@ -50,8 +50,9 @@ void KeyboardSession::TearDownTestSuite() {
         DeleteFileW(SettingsFile);
 }
 
-void KeyboardSession::StartSession(int keyboardType) {
-    WriteSettingsFile({{"KeyboardType", keyboardType}});
+void KeyboardSession::StartSession(int keyboardType, SettingValues others) {
+    others["KeyboardType"] = keyboardType;
+    WriteSettingsFile(others);
     ASSERT_TRUE(StartProgram(L"notepad.exe", notepadProcess));
     ASSERT_TRUE(WaitFor([&] { return (edit = FindNotepadEdit()) != nullptr; }));
     notepad = FindNotepad();

@@ -2,6 +2,7 @@
 // focus, the input panel docked below it, and the settings file written by the test.
 #pragma once
 
+#include "tests/support/Files.h"
 #include "tools/Desktop.h"
 
 #include <gtest/gtest.h>
@@ -20,9 +21,10 @@ protected:
     static void TearDownTestSuite();
     void TearDown() override;
 
-    // Writes the settings file as the setup program would, with the keyboard of that type and
-    // the rest at its defaults; starts notepad and then the panel, and waits for both.
-    void StartSession(int keyboardType);
+    // Writes the settings file as the setup program would, with the keyboard of that type, the
+    // other values given and the rest at their defaults; starts notepad and then the panel, and
+    // waits for both.
+    void StartSession(int keyboardType, SettingValues others = {});
 
     // Real clicks on the centres of keys, laid out as the settings file says.
     void Tap(std::initializer_list<Key> keys);
