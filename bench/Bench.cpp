@@ -306,11 +306,16 @@ void BenchKeyboard() {
 
 // With --key-sizes only what the key sizes give on this prefix's screen (and on a 192 DPI one
 // the paint of the largest keyboard): `make bench` runs it again in prefixes of 144 and 192 DPI.
+// With --start-up only the start-up, so that a library built before can be set beside it.
 int main(int argc, char** argv) {
-    const bool keySizesOnly = argc == 2 && std::string(argv[1]) == "--key-sizes";
-    if (keySizesOnly) {
+    const std::string only = argc == 2 ? argv[1] : "";
+    if (only == "--key-sizes") {
         BenchKeySizes();
         BenchLargestPaint();
+    } else if (only == "--start-up") {
+        BenchStartUp();
+    }
+    if (!only.empty()) {
         RemoveSettingsFile();
         return 0;
     }
