@@ -24,11 +24,11 @@ void IniFile::SetPath(const std::wstring& newPath) {
 void IniFile::Reload() {
     RemoveAllSections();
     encoding = TextEncoding::Utf8;
-    tooLarge = false;
+    readResult = TextFileRead::Missing;
     if (path.empty())
         return;
     StringList lines;
-    tooLarge = lines.LoadLines(path) == TextFileRead::TooLarge;
+    readResult = lines.LoadLines(path);
     encoding = lines.Encoding();
     ParseLines(lines);
 }
@@ -49,7 +49,7 @@ void IniFile::ParseLines(const StringList& lines) {
 }
 
 bool IniFile::Flush() {
-    if (path.empty() || tooLarge)
+    if (path.empty() || TooLarge())
         return false;
     StringList text;
     text.SetEncoding(encoding);

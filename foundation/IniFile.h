@@ -23,7 +23,9 @@ public:
     bool Flush();
     // The file is over the reader's size limit and was not read: it holds no sections, and
     // `Flush` never writes over it, as that would lose all it holds.
-    bool TooLarge() const { return tooLarge; }
+    bool TooLarge() const { return readResult == TextFileRead::TooLarge; }
+    // How the file was read when the path was last given or reloaded.
+    TextFileRead ReadResult() const { return readResult; }
 
     StringList* AddSection(const std::wstring& name);
     void RemoveSection(const std::wstring& name);
@@ -46,5 +48,5 @@ private:
     std::wstring path;
     StringList sections; // each entry's object is the section's line list
     TextEncoding encoding = TextEncoding::Utf8;
-    bool tooLarge = false;
+    TextFileRead readResult = TextFileRead::Missing;
 };

@@ -42,6 +42,26 @@ std::wstring SnipletOf(const std::wstring& line, size_t valueStart) {
     return text;
 }
 
+bool IsControlCharacter(wchar_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+// A text is saved as one line of the file, whatever its field held (another program can set any
+// text into it): each line break (CR LF, CR or LF) becomes a blank, other control characters
+// are dropped, and it is cut as a loaded text is.
+std::wstring SavedSniplet(const std::wstring& text) {
+    std::wstring line;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == L'\r' && i + 1 < text.size() && text[i + 1] == L'\n')
+            continue;
+        if (text[i] == L'\r' || text[i] == L'\n')
+            line += L' ';
+        else if (!IsControlCharacter(text[i]))
+            line += text[i];
+    }
+    return SnipletOf(line, 0);
+}
+
 // The section is looked up once for all twelve keys, not once for each.
 void LoadSniplets(const IniFile& file, Settings& settings) {
     const StringList* lines = file.Section(SnipletSection);
@@ -68,14 +88,14 @@ std::wstring SettingsFilePath() {
     return drive + L"\\Plinkerpad.ini";
 }
 
-bool LoadSettings() {
+TextFileRead LoadSettings() {
     IniFile file;
     file.SetPath(SettingsFilePath());
     Settings& settings = GetSettings();
     for (const PersistedSetting& setting : PersistedSettings)
         settings.*setting.Field = file.ReadInt(setting.Section, setting.Key, setting.Default);
     LoadSniplets(file, settings);
-    return !file.TooLarge();
+    return file.ReadResult();
 }
 
 bool SaveSettings() {
@@ -92,7 +112,7 @@ bool SaveSniplets() {
     file.SetPath(SettingsFilePath());
     const Settings& settings = GetSettings();
     for (int i = 0; i < SnipletCount; ++i)
-        file.WriteText(SnipletSection, SnipletKey(i), settings.Sniplets[i]);
+        file.WriteText(SnipletSection, SnipletKey(i), SavedSniplet(settings.Sniplets[i]));
     // Without texts the file looks as if the page had never been saved.
     if (file.Section(SnipletSection)->Count() == 0)
         file.RemoveSection(SnipletSection);

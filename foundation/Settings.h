@@ -1,6 +1,8 @@
 // The one record of user settings per process, and the settings file behind it.
 #pragma once
 
+#include "foundation/TextFile.h"
+
 #include <string>
 
 // Computed by the keyboard geometry; never stored in the settings file.
@@ -44,16 +46,18 @@ Settings& GetSettings();
 bool HasSniplets(const Settings& settings);
 
 // Fills the persisted fields and the sniplets from the settings file, each falling back to
-// its default. False when the file is too large to be read: the fields then hold their defaults,
-// and `SaveSettings` does not write over the file.
-bool LoadSettings();
+// its default, and tells how the file was read. When it was not (missing, unreadable, too large)
+// the fields hold their defaults; `SaveSettings` does not write over a file too large to be read.
+TextFileRead LoadSettings();
 
 // Writes the persisted fields, not the sniplets; false when the file could not be written (it
 // then stays as it was).
 bool SaveSettings();
 
-// Writes the sniplets' section alone; the rest of the file stays as it is. An empty text has no
-// line, and a section left without lines is removed. False as above.
+// Writes the sniplets' section alone; the rest of the file stays as it is. Each text is written as
+// one line: line breaks become blanks, other control characters are dropped, and it is cut to
+// SnipletMaxLength units. An empty text has no line, and a section left without lines is
+// removed. False as above.
 bool SaveSniplets();
 
 // "\Plinkerpad.ini": the root folder of the device is the root of the Windows system drive.

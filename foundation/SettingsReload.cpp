@@ -49,7 +49,8 @@ void ReloadChangedSettings() {
     const FileStamp stamp = StampOf(SettingsFilePath());
     if (stampTrusted && stamp == loadedStamp)
         return;
-    LoadSettings();
+    const TextFileRead read = LoadSettings();
     loadedStamp = stamp;
-    stampTrusted = !stamp.Exists || now - stamp.Written >= TimeStepAllowance;
+    stampTrusted = read != TextFileRead::Unreadable &&
+                   (!stamp.Exists || now - stamp.Written >= TimeStepAllowance);
 }

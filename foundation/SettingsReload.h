@@ -3,5 +3,6 @@
 #pragma once
 
 // Loads the settings (`LoadSettings`) unless the file's last-write time, size and existence are
-// those seen at the last load made here, and that load came well after the file was written.
+// those seen at the last load made here, and that load came well after the file was written and
+// did not fail to read it: a file that another program holds locked is read again next time.
 void ReloadChangedSettings();

@@ -44,7 +44,8 @@ public:
     // An empty value removes the name's line.
     void SetValueOf(const std::wstring& name, const std::wstring& value);
 
-    // Reads UTF-8 text, or ANSI text when the bytes are not UTF-8, and keeps the encoding for
+    // Reads UTF-16 text after its byte-order mark, UTF-8 text, or ANSI text when the bytes are
+    // not UTF-8, and keeps the encoding for
     // `SaveLines`; a file that is not read leaves the list empty and the encoding UTF-8. CR, LF
     // and CR LF each end a line, as does the end of the file.
     TextFileRead LoadLines(const std::wstring& path);

@@ -2,6 +2,8 @@
 
 #include "foundation/OwnedHandle.h"
 
+#include <utility>
+
 namespace {
 
 OwnedFile OpenFile(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
@@ -19,8 +21,46 @@ UINT CodePageOf(TextEncoding encoding) {
     return encoding == TextEncoding::Utf8 ? CP_UTF8 : CP_ACP;
 }
 
-// UTF-8 when the bytes are valid UTF-8, else the ANSI code page: nothing becomes U+FFFD.
+constexpr char LittleEndianMark[] = "\xFF\xFE";
+constexpr char BigEndianMark[] = "\xFE\xFF";
+
+bool IsUtf16(TextEncoding encoding) {
+    return encoding == TextEncoding::Utf16LittleEndian || encoding == TextEncoding::Utf16BigEndian;
+}
+
+// The units after the two bytes of the mark, in the byte order it names.
+std::wstring DecodeUtf16(const std::string& bytes, TextEncoding encoding) {
+    const int high = encoding == TextEncoding::Utf16BigEndian ? 0 : 1;
+    std::wstring text((bytes.size() - 2) / 2, L'\0');
+    for (size_t i = 0; i < text.size(); ++i) {
+        const unsigned char* unit = reinterpret_cast<const unsigned char*>(&bytes[2 + 2 * i]);
+        text[i] = static_cast<wchar_t>(unit[high] << 8 | unit[1 - high]);
+    }
+    return text;
+}
+
+std::string EncodeUtf16(const std::wstring& text, TextEncoding encoding) {
+    const bool big = encoding == TextEncoding::Utf16BigEndian;
+    std::string bytes(big ? BigEndianMark : LittleEndianMark);
+    for (const wchar_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += big ? high : low;
+        bytes += big ? low : high;
+    }
+    return bytes;
+}
+
+// UTF-16 after its byte-order mark; else UTF-8 when the bytes are valid UTF-8, else the ANSI
+// code page: nothing becomes U+FFFD.
 std::wstring Decode(const std::string& bytes, TextEncoding& encoding) {
+    for (const auto& [mark, markedEncoding] :
+         {std::pair{LittleEndianMark, TextEncoding::Utf16LittleEndian},
+          std::pair{BigEndianMark, TextEncoding::Utf16BigEndian}}) {
+        if (bytes.compare(0, 2, mark) == 0) {
+            encoding = markedEncoding;
+            return DecodeUtf16(bytes, encoding);
+        }
+    }
     size_t start = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     int length = static_cast<int>(bytes.size() - start);
     encoding = TextEncoding::Utf8;
@@ -51,6 +91,8 @@ std::string BytesIn(UINT codePage, const std::wstring& text) {
 // lacks (an emoji, say) would become "?", and ANSI bytes that happen to be valid UTF-8 would be
 // read as UTF-8: the file then becomes UTF-8, which loses nothing.
 std::string Encode(const std::wstring& text, TextEncoding encoding) {
+    if (IsUtf16(encoding))
+        return EncodeUtf16(text, encoding);
     if (encoding == TextEncoding::Ansi) {
         std::string bytes = BytesIn(CP_ACP, text);
         TextEncoding read;
@@ -83,8 +125,14 @@ bool WriteWholeFile(const std::wstring& path, const std::string& bytes) {
 TextFileRead ReadTextFile(const std::wstring& path, std::wstring& text, TextEncoding& encoding) {
     OwnedFile file = OpenFile(
         path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+    if (!file) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND
+                   ? TextFileRead::Missing
+                   : TextFileRead::Unreadable;
+    }
     LARGE_INTEGER size;
-    if (!file || !GetFileSizeEx(file, &size))
+    if (!GetFileSizeEx(file, &size))
         return TextFileRead::Unreadable;
     if (size.QuadPart > MaxFileBytes)
         return TextFileRead::TooLarge;

@@ -17,7 +17,7 @@ STDAPI DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
 }
 
 STDAPI DllCanUnloadNow() {
-    return ModuleObjectCount == 0 ? S_OK : S_FALSE;
+    return ModuleObjectCount == 0 && ModuleLockCount == 0 ? S_OK : S_FALSE;
 }
 
 STDAPI DllRegisterServer() {

@@ -1,15 +1,15 @@
 #include "imserver/InputMethod.h"
 
+#include "foundation/ScreenDpi.h"
 #include "foundation/Settings.h"
-#include "imserver/KeyboardWindow.h"
 #include "imserver/KeyboardWindowState.h"
 #include "imserver/PanelStates.h"
-#include "foundation/ScreenDpi.h"
 #include "imserver/ServerModule.h"
 #include "keyboard/BuildKeyboards.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/ModuleInstance.h"
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -34,6 +34,15 @@ void EnsureGeometry(HWND window) {
         GetClientRect(window, &client);
     CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom, 0,
                                     AlternatePage, WindowDpi(window));
+}
+
+// The keyboards are built once per loaded library, before any key can be tapped; the first build
+// also marks the panel shown and docked, after reloading the settings.
+void EnsureKeyboards() {
+    if (KeyboardsBuilt())
+        return;
+    BuildKeyboards();
+    GetSettings().SipState = ShownDocked;
 }
 
 std::wstring SetupProgramPath() {
@@ -78,13 +87,17 @@ STDMETHODIMP_(ULONG) InputMethod::Release() {
     return count;
 }
 
+// A Select while selected first ends the earlier selection: there is never a second keyboard.
 STDMETHODIMP InputMethod::Select(HWND panel) {
+    if (keyboardWindow != nullptr)
+        Deselect();
     GetSettings().SipState = ShownDocked;
+    EnsureKeyboards();
     narrowImages.Attach(CreateIconList(16, 16, L"BMP_NARROW"));
     wideImages.Attach(CreateIconList(32, 16, L"BMP_WIDE"));
     if (!RegisterKeyboardWindowClass())
         return E_FAIL;
-    keyboardWindow = CreateKeyboardWindow(panel);
+    keyboardWindow = CreateKeyboardWindow(panel, &handOver);
     if (IsWindow(keyboardWindow))
         return S_OK;
     // Leave nothing behind, so that a later Select can succeed.
@@ -117,26 +130,29 @@ STDMETHODIMP InputMethod::Hiding() {
     return S_OK;
 }
 
+// The caller's structure is written no further than its cbSize says (0: the whole of it); the
+// window keeps the whole information for the moving keyboard.
 STDMETHODIMP InputMethod::GetInfo(IMINFO* info) {
     if (info == nullptr)
         return E_POINTER;
-    // The first build also marks the panel shown and docked, after reloading the settings.
-    if (!KeyboardsBuilt()) {
-        BuildKeyboards();
-        GetSettings().SipState = ShownDocked;
-    }
+    EnsureKeyboards();
     EnsureGeometry(keyboardWindow);
     const KeyboardMetrics& metrics = GetSettings().Metrics;
-    info->cbSize = sizeof(IMINFO);
-    info->hImageNarrow = narrowImages.Get();
-    info->hImageWide = wideImages.Get();
-    info->iNarrow = 0;
-    info->iWide = 0;
-    info->fdwFlags = SIPF_DOCKED;
-    info->rcSipRect = {0, 0, metrics.PanelWidth, metrics.PanelHeight};
+    IMINFO& whole = handOver.imInfo;
+    whole.cbSize = sizeof(IMINFO);
+    whole.hImageNarrow = narrowImages.Get();
+    whole.hImageWide = wideImages.Get();
+    whole.iNarrow = 0;
+    whole.iWide = 0;
+    whole.fdwFlags = SIPF_DOCKED;
+    whole.rcSipRect = {0, 0, metrics.PanelWidth, metrics.PanelHeight};
+    IMINFO reported = whole;
+    if (info->cbSize != 0 && info->cbSize < sizeof(IMINFO))
+        reported.cbSize = info->cbSize;
+    std::memcpy(info, &reported, reported.cbSize);
     if (keyboardWindow != nullptr)
         SendMessageW(keyboardWindow, WM_USER_SETSTATE, SetStateImInfo,
-                     reinterpret_cast<LPARAM>(info));
+                     reinterpret_cast<LPARAM>(&whole));
     return S_OK;
 }
 
@@ -150,7 +166,9 @@ STDMETHODIMP InputMethod::ReceiveSipInfo(SIPINFO* info) {
     return S_OK;
 }
 
+// The window learns the callback when it handles the posted message, from the hand-over.
 STDMETHODIMP InputMethod::RegisterCallback(IIMCallback* callback) {
+    handOver.callback = callback;
     if (keyboardWindow != nullptr)
         PostMessageW(keyboardWindow, WM_USER_SETSTATE, SetStateCallback,
                      reinterpret_cast<LPARAM>(callback));

@@ -4,6 +4,7 @@
 #include "platform/sip/sip.h"
 
 #include "foundation/OwnedHandle.h"
+#include "imserver/KeyboardWindow.h"
 
 class InputMethod : public IInputMethod {
 public:
@@ -28,6 +29,7 @@ public:
 private:
     LONG refCount = 1;
     HWND keyboardWindow = nullptr;
+    KeyboardHandOver handOver = {};
     OwnedImageList wideImages;
     OwnedImageList narrowImages;
 };

@@ -44,10 +44,17 @@ STDMETHODIMP InputMethodClassFactory::CreateInstance(IUnknown* outer, REFIID iid
     return result;
 }
 
+// An unlock without a lock changes nothing.
 STDMETHODIMP InputMethodClassFactory::LockServer(BOOL lock) {
-    if (lock)
-        InterlockedIncrement(&ModuleObjectCount);
-    else
-        InterlockedDecrement(&ModuleObjectCount);
+    if (lock) {
+        InterlockedIncrement(&ModuleLockCount);
+        return S_OK;
+    }
+    for (LONG count = ModuleLockCount; count > 0;) {
+        const LONG seen = InterlockedCompareExchange(&ModuleLockCount, count - 1, count);
+        if (seen == count)
+            break;
+        count = seen;
+    }
     return S_OK;
 }

@@ -163,11 +163,12 @@ LRESULT HandleKeyMouse(HWND window, UINT message, LPARAM lParam) {
 
 // The whole window is repainted, as the highlight may date from other metrics. A strip drag
 // ends where it is, without moving the keyboard. The capture is given up here only when a
-// cancelled mode asks for it; a lost capture is gone already.
+// cancelled mode asks for it; a lost capture is gone already. A capture change while the window
+// still holds the capture is not the system's, and changes nothing.
 LRESULT CancelTouch(HWND window, UINT message, LPARAM lParam) {
     KeyboardWindowState* state = WindowStateOf(window);
-    if (state == nullptr ||
-        (message == WM_CAPTURECHANGED && reinterpret_cast<HWND>(lParam) == window))
+    if (state == nullptr || (message == WM_CAPTURECHANGED &&
+                             (reinterpret_cast<HWND>(lParam) == window || GetCapture() == window)))
         return 0;
     if (state->pressedKey != 0) {
         InvalidateRect(window, nullptr, FALSE);
@@ -180,6 +181,12 @@ LRESULT CancelTouch(HWND window, UINT message, LPARAM lParam) {
     if (message == WM_CANCELMODE && GetCapture() == window)
         ReleaseCapture();
     return 0;
+}
+
+void ChangeCallback(HWND window, KeyboardWindowState& state, IIMCallback* callback) {
+    if (callback != state.callback)
+        ReleaseHeldKey(window, state);
+    state.callback = callback;
 }
 
 void SendKeyEvent(bool isPress, const KeyDef& key, IIMCallback* callback) {

@@ -11,6 +11,10 @@ LRESULT HandleKeyMouse(HWND window, UINT message, LPARAM lParam);
 // it hides or removes the keyboard: the touch ends, and a held key is released. Returns 0.
 LRESULT CancelTouch(HWND window, UINT message, LPARAM lParam);
 
+// A new callback first has the held key released through the callback that had its press: the
+// application that got the key-down gets its key-up.
+void ChangeCallback(HWND window, KeyboardWindowState& state, IIMCallback* callback);
+
 // Sends one press or one release of a key through the state's callback; nothing without one. A
 // text key sends its whole text at the press and nothing at the release.
 void SendKeyEvent(bool isPress, const KeyDef& key, IIMCallback* callback);

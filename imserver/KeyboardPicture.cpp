@@ -7,6 +7,17 @@
 
 KeyboardPicture NormalKeyboardPicture;
 
+namespace {
+
+// The picture takes four bytes a pixel: it is kept only for a window that fits on the screen, as
+// every docked and floating keyboard does, so that no window size can make it take more.
+bool FitsOnScreen(LONG width, LONG height) {
+    return width <= GetSystemMetrics(SM_CXVIRTUALSCREEN) &&
+           height <= GetSystemMetrics(SM_CYVIRTUALSCREEN);
+}
+
+} // namespace
+
 bool KeyboardPicture::Look::operator==(const Look& other) const {
     return Pictures == other.Pictures && Layout == other.Layout && ColorType == other.ColorType &&
            No3D == other.No3D && Columns == other.Columns && Rows == other.Rows &&
@@ -67,9 +78,11 @@ void KeyboardPicture::Paint(HDC target, const RECT& client, const RECT& area, in
     const Look look = CurrentLook(client, layout);
     if (look.Width <= 0 || look.Height <= 0)
         return;
-    if (!valid || !(look == drawn))
+    if (!FitsOnScreen(look.Width, look.Height))
+        Release();
+    else if (!valid || !(look == drawn))
         Redraw(target, client, look);
-    if (!valid) { // no memory for the picture: draw straight into the target
+    if (!valid) { // no picture, or no memory for one: draw straight into the target
         DrawKeyboard(target, client, layout, 0);
         return;
     }

@@ -9,7 +9,6 @@
 #include "imserver/KeyboardWindowState.h"
 #include "keyboard/ModuleInstance.h"
 
-#include <cstring>
 #include <iterator>
 #include <new>
 
@@ -22,19 +21,31 @@ struct MessageEntry {
     MessageHandler Handler;
 };
 
+// Creation and destruction come from the system on the window's own thread; the same messages
+// sent from another thread or process are forgeries, which would free the state of a live window
+// or bind a second one.
+bool SentByAnotherThread() {
+    return InSendMessageEx(nullptr) != ISMEX_NOSEND;
+}
+
 // The state is bound before any other message can need it, and the window refuses to exist
 // without it.
 LRESULT OnNcCreate(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    const CREATESTRUCTW* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    if (SentByAnotherThread() || create == nullptr || WindowStateOf(window) != nullptr)
+        return FALSE;
     KeyboardWindowState* state = new (std::nothrow) KeyboardWindowState{};
     if (state == nullptr)
         return FALSE;
-    const CREATESTRUCTW* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     GetWindowRect(create->hwndParent, &state->dockedRect);
+    state->handOver = static_cast<const KeyboardHandOver*>(create->lpCreateParams);
     BindWindowState(window, state);
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT OnNcDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (SentByAnotherThread())
+        return 0;
     delete WindowStateOf(window);
     BindWindowState(window, nullptr);
     return DefWindowProcW(window, message, wParam, lParam);
@@ -58,17 +69,20 @@ void FollowParent(HWND window) {
     MoveWindow(window, 0, 0, parent.right - parent.left, parent.bottom - parent.top, TRUE);
 }
 
+// A message that names nothing the hand-over holds is not the object's, and changes nothing.
 LRESULT OnSetState(HWND window, UINT, WPARAM kind, LPARAM data) {
     KeyboardWindowState* state = WindowStateOf(window);
+    const KeyboardHandOver* handOver = state != nullptr ? state->handOver : nullptr;
+    if (handOver == nullptr)
+        return 0;
     switch (kind) {
     case SetStateCallback:
-        // The repeats of a held key are for the callback that had its press.
-        StopKeyRepeat(window, *state);
-        state->callback = reinterpret_cast<IIMCallback*>(data);
+        if (data == reinterpret_cast<LPARAM>(handOver->callback))
+            ChangeCallback(window, *state, handOver->callback);
         break;
     case SetStateImInfo:
-        if (data != 0)
-            std::memcpy(&state->imInfo, reinterpret_cast<const IMINFO*>(data), sizeof(IMINFO));
+        if (data == reinterpret_cast<LPARAM>(&handOver->imInfo))
+            state->imInfo = handOver->imInfo;
         break;
     case SetStateFollowParent:
         FollowParent(window);
@@ -83,6 +97,8 @@ LRESULT OnSetState(HWND window, UINT, WPARAM kind, LPARAM data) {
 // settings as their file now holds them and the window's geometry.
 void DrawWindow(HWND window, HDC dc, const RECT& area) {
     const KeyboardWindowState* state = WindowStateOf(window);
+    if (state == nullptr)
+        return;
     RECT client = {};
     GetClientRect(window, &client);
     ReloadChangedSettings();
@@ -137,13 +153,14 @@ void UnregisterKeyboardWindowClass() {
     UnregisterClassW(KeyboardWindowClass, ModuleInstance);
 }
 
-HWND CreateKeyboardWindow(HWND panel) {
+HWND CreateKeyboardWindow(HWND panel, const KeyboardHandOver* handOver) {
     RECT client = {};
     GetClientRect(panel, &client);
-    return CreateWindowExW(
-        0, KeyboardWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER, client.left, client.top,
-        client.right - client.left, client.bottom - client.top, panel,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(KeyboardWindowId)), ModuleInstance, nullptr);
+    return CreateWindowExW(0, KeyboardWindowClass, L"", WS_CHILD | WS_VISIBLE | WS_BORDER,
+                           client.left, client.top, client.right - client.left,
+                           client.bottom - client.top, panel,
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(KeyboardWindowId)),
+                           ModuleInstance, const_cast<KeyboardHandOver*>(handOver));
 }
 
 LRESULT PaintKeyboard(HWND window) {

@@ -1,16 +1,25 @@
 // The keyboard window that the input method places in the input panel's window.
 #pragma once
 
-#include <windows.h>
+#include "platform/sip/sip.h"
 
 inline constexpr wchar_t KeyboardWindowClass[] = L"PlinkerpadWndCls";
 
-// Private message by which the input method object hands information to its window.
+// Private message by which the input method object hands information to its window. Any
+// process can send or post it, so the window never reads through its lParam: it takes the
+// information from its object's hand-over, and only when lParam names what the hand-over holds.
 inline constexpr UINT WM_USER_SETSTATE = WM_USER + 100;
 enum SetStateKind : WPARAM {
-    SetStateCallback = 0,     // lParam: IIMCallback*
-    SetStateImInfo = 1,       // lParam: IMINFO* to copy
+    SetStateCallback = 0,     // lParam: the hand-over's callback
+    SetStateImInfo = 1,       // lParam: the address of the hand-over's IMINFO
     SetStateFollowParent = 2, // lParam: SIPINFO* (not read)
+};
+
+// What the input method object sets before it tells its window with WM_USER_SETSTATE; it lives
+// as long as the object, and so longer than the window.
+struct KeyboardHandOver {
+    IIMCallback* callback; // the host's latest, not reference-counted
+    IMINFO imInfo;         // as GetInfo last reported it
 };
 
 inline constexpr int KeyboardWindowId = 10;
@@ -18,8 +27,9 @@ inline constexpr int KeyboardWindowId = 10;
 bool RegisterKeyboardWindowClass();
 void UnregisterKeyboardWindowClass();
 
-// A visible child covering the panel's client area; null on failure.
-HWND CreateKeyboardWindow(HWND panel);
+// A visible child covering the panel's client area, told by the object's hand-over; null on
+// failure.
+HWND CreateKeyboardWindow(HWND panel, const KeyboardHandOver* handOver);
 
 // The WM_PAINT handler: reloads the settings if their file changed, recomputes the geometry and
 // draws. Returns 0.

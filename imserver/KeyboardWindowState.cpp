@@ -1,7 +1,7 @@
 #include "imserver/KeyboardWindowState.h"
 
-#include "foundation/Settings.h"
 #include "foundation/ScreenDpi.h"
+#include "foundation/Settings.h"
 #include "keyboard/BuildKeyboards.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/TextPage.h"

@@ -4,6 +4,8 @@
 
 #include "platform/sip/sip.h"
 
+struct KeyboardHandOver;
+
 struct KeyboardWindowState {
     int pressedKey;        // 1 + slot of the key shown pressed; 0: none
     IIMCallback* callback; // the input panel's, not reference-counted; null until registered
@@ -18,6 +20,7 @@ struct KeyboardWindowState {
                            // has the capture
     int repeatPeriod;      // ms between repeats of the held key; 0: no repeat timer runs
     int repeating;         // 1 once the held key's repeat delay has passed
+    const KeyboardHandOver* handOver; // the input method object's, for WM_USER_SETSTATE
 };
 
 inline KeyboardWindowState* WindowStateOf(HWND window) {

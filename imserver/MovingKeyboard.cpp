@@ -1,8 +1,8 @@
 #include "imserver/MovingKeyboard.h"
 
+#include "foundation/ScreenDpi.h"
 #include "foundation/Settings.h"
 #include "imserver/PanelStates.h"
-#include "foundation/ScreenDpi.h"
 #include "keyboard/Geometry.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
 #include "imserver/ServerModule.h"
 
 LONG ModuleObjectCount = 0;
+LONG ModuleLockCount = 0;

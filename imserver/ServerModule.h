@@ -5,5 +5,7 @@
 
 #include <windows.h>
 
-// Live InputMethod objects plus server locks; the library may unload when it is 0.
+// Live InputMethod objects, and server locks held (never below 0): the library may unload only
+// when both are 0, so an unbalanced unlock cannot free a library whose objects live.
 extern LONG ModuleObjectCount;
+extern LONG ModuleLockCount;

@@ -30,6 +30,9 @@ public:
     bool IsTextKey() const { return !Text.empty(); }
     void SetCode(int code);
     int GetCode() const { return Code; }
+    // A record never filled (before the keyboards are built): no label, text or picture, and
+    // the code of no key, which must not type the cut shortcut that -1 also stands for.
+    bool IsEmpty() const { return Label.empty() && Text.empty() && Image < 0 && Code == NoKeyCode; }
     // True for the editing keys: a finger resting on any other key must not type it again.
     bool RepeatsWhileHeld() const;
 

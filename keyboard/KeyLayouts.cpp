@@ -13,6 +13,8 @@ KeyDef& LayoutKey(int layout, int slot) {
 
 bool HoldsKey(int layout, int slot) {
     const KeyDef& key = LayoutKey(layout, slot);
+    if (key.IsEmpty())
+        return false;
     return layout != TextLayout || key.IsTextKey() || key.GetCode() == PageToggleCode;
 }
 

@@ -18,8 +18,9 @@ bool IsLayoutSlot(int layout, int slot);
 // The record of a slot; callers check IsLayoutSlot first.
 KeyDef& LayoutKey(int layout, int slot);
 // Whether a slot of the layout's grid holds a key: on the built-in pages every one does, on the
-// text page only the toggle's and those of the texts set. A slot without a key is drawn as a
-// blank key and not tapped. Callers check IsLayoutSlot first.
+// text page only the toggle's and those of the texts set; an empty record never. A slot without a
+// key is not tapped; on the text page it is drawn as a blank key. Callers check IsLayoutSlot
+// first.
 bool HoldsKey(int layout, int slot);
 
 // Each writes the record at NextKeySlot of the layout and advances the cursor. A layout outside

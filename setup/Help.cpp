@@ -2,15 +2,29 @@
 
 #include <windows.h>
 
+#include <string>
+
+namespace {
+
+// The viewer is started by its full path in the Windows folder, where the device has it: a bare
+// name would be looked for in the current folder first, where anyone may have put a program of
+// that name.
+std::wstring ViewerPath() {
+    wchar_t folder[MAX_PATH] = {};
+    GetWindowsDirectoryW(folder, MAX_PATH);
+    return std::wstring(folder) + L"\\PegHelp.exe";
+}
+
+} // namespace
+
 void ShowHelp() {
-    // With the viewer named on the command line the platform searches for it the way the
-    // device does: beside this program, then in the Windows folder.
-    wchar_t commandLine[] = L"PegHelp.exe Plinkerpad.Hlp.htm#Main_Contents";
+    const std::wstring viewer = ViewerPath();
+    std::wstring commandLine = L"\"" + viewer + L"\" Plinkerpad.Hlp.htm#Main_Contents";
     STARTUPINFOW startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (CreateProcessW(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                       &process)) {
+    if (CreateProcessW(viewer.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                       nullptr, &startup, &process)) {
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
     }

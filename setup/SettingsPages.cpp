@@ -86,7 +86,7 @@ void SaveOrTell(bool (*save)()) {
 
 // The page then shows the defaults, which the input method uses too; a save will be refused.
 void LoadOrTell() {
-    if (!LoadSettings())
+    if (LoadSettings() == TextFileRead::TooLarge)
         AfxMessageBox(L"The settings file is too large to be read. The defaults apply, and no "
                       L"settings will be saved over it.");
 }

@@ -1,7 +1,12 @@
 #include "platform/peghelp/HtmlText.h"
 
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
 #include <cwchar>
 #include <cwctype>
+#include <memory>
 
 namespace {
 
@@ -123,24 +128,63 @@ wchar_t DecodeEntity(const std::wstring& name) {
     return 0;
 }
 
+struct EntityMatch {
+    wchar_t character; // 0: no entity here
+    size_t end;        // position of its ';'
+};
+
+// The entity that starts with the '&' at position i ("&amp;", "&#8364;"), looked for within its
+// longest length only.
+EntityMatch EntityAt(const std::wstring& html, size_t i) {
+    constexpr size_t LongestEntity = 8;
+    const size_t limit = std::min(html.size(), i + LongestEntity + 1);
+    for (size_t end = i + 1; end < limit; ++end) {
+        if (html[end] == L';') {
+            return {DecodeEntity(html.substr(i + 1, end - i - 1)), end};
+        }
+    }
+    return {0, 0};
+}
+
 } // namespace
 
+// One pass: each search for a tag's end or an entity's semicolon starts where the last one ended
+// or looks a few characters ahead only, so that no text makes the parser go over it twice.
 HelpText HtmlToText(const std::wstring& html, const std::wstring& anchor) {
     TextBuilder builder(anchor);
+    size_t close = 0; // the next '>' once searched for; npos when there is none
     size_t i = 0;
     while (i < html.size()) {
-        const size_t close = html[i] == L'<' ? html.find(L'>', i) : std::wstring::npos;
-        const size_t semicolon = html[i] == L'&' ? html.find(L';', i) : std::wstring::npos;
-        if (close != std::wstring::npos) {
+        if (html[i] == L'<' && close != std::wstring::npos && close <= i)
+            close = html.find(L'>', i);
+        if (html[i] == L'<' && close != std::wstring::npos) {
             builder.Tag(html.substr(i + 1, close - i - 1));
             i = close + 1;
-        } else if (semicolon != std::wstring::npos && semicolon - i <= 8 &&
-                   DecodeEntity(html.substr(i + 1, semicolon - i - 1))) {
-            builder.Text(DecodeEntity(html.substr(i + 1, semicolon - i - 1)));
-            i = semicolon + 1;
+            continue;
+        }
+        const EntityMatch entity = html[i] == L'&' ? EntityAt(html, i) : EntityMatch{0, 0};
+        if (entity.character != 0) {
+            builder.Text(entity.character);
+            i = entity.end + 1;
         } else {
             builder.Text(html[i++]);
         }
     }
     return builder.Finish();
+}
+
+std::wstring ReadHtmlDocument(const std::wstring& path) {
+    std::unique_ptr<FILE, int (*)(FILE*)> file(_wfopen(path.c_str(), L"rb"), fclose);
+    std::string bytes;
+    char buffer[4096];
+    for (size_t got; file && (got = fread(buffer, 1, sizeof buffer, file.get())) > 0;) {
+        if (bytes.size() + got > MaxHtmlDocumentBytes) {
+            return std::wstring();
+        }
+        bytes.append(buffer, got);
+    }
+    std::wstring text(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), nullptr, 0),
+                      L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), &text[0], int(text.size()));
+    return text;
 }

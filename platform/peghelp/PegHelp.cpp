@@ -6,8 +6,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include <cstdio>
-#include <memory>
 #include <string>
 
 namespace {
@@ -20,19 +18,6 @@ std::wstring ViewerFolder() {
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder = path;
     return folder.substr(0, folder.find_last_of(L"\\/") + 1);
-}
-
-std::wstring ReadUtf8(const std::wstring& path) {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(_wfopen(path.c_str(), L"rb"), fclose);
-    std::string bytes;
-    char buffer[4096];
-    for (size_t got; file && (got = fread(buffer, 1, sizeof buffer, file.get())) > 0;) {
-        bytes.append(buffer, got);
-    }
-    std::wstring text(MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), nullptr, 0),
-                      L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), int(bytes.size()), &text[0], int(text.size()));
-    return text;
 }
 
 std::wstring FindDocument(const std::wstring& name) {
@@ -103,7 +88,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, LPWSTR, int show) {
     const size_t hash = reference.find(L'#');
     const std::wstring document = FindDocument(reference.substr(0, hash));
     const std::wstring anchor = hash == std::wstring::npos ? L"" : reference.substr(hash + 1);
-    std::wstring html = ReadUtf8(document);
+    std::wstring html = ReadHtmlDocument(document);
     if (html.empty()) {
         html = L"<p>The help document " + document + L" could not be read.</p>";
     }

@@ -2,6 +2,8 @@
 // and never touches them; a save keeps the bytes of the lines the system does not own and never
 // writes over a file too large to be read.
 #include "foundation/Settings.h"
+#include "foundation/OwnedHandle.h"
+#include "foundation/SettingsReload.h"
 
 #include "tests/support/Files.h"
 
@@ -51,11 +53,34 @@ std::string PaddedTo(const std::string& text, size_t size) {
     return text + ";" + std::string(size - text.size() - 2, 'x') + "\n";
 }
 
-std::string Utf16WithByteOrderMark(const std::string& ascii) {
-    std::string bytes = "\xFF\xFE";
-    for (char c : ascii)
-        bytes += c + "\0"s;
+// UTF-8 text as a "Unicode" file of either byte order, with its byte-order mark.
+std::string Utf16WithByteOrderMark(const std::string& utf8, bool bigEndian = false) {
+    std::wstring text(utf8.size(), L'\0');
+    text.resize(MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()),
+                                    text.data(), static_cast<int>(text.size())));
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const wchar_t unit : text) {
+        const char high = static_cast<char>(unit >> 8), low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
     return bytes;
+}
+std::string Utf16BigEndian(const std::string& utf8) {
+    return Utf16WithByteOrderMark(utf8, true);
+}
+std::string Unchanged(const std::string& bytes) {
+    return bytes;
+}
+
+// Opened without sharing, as another program may hold the file: no one else can open it.
+OwnedFile HoldFile(const std::wstring& path, DWORD access) {
+    return OwnedFile(CreateFileW(path.c_str(), access, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+}
+
+// The file's last write long ago, so that an unchanged look at it could be trusted.
+void DateBack(const std::wstring& path) {
+    const FILETIME longAgo = {0, 0x01D00000}; // in 2014
+    SetFileTime(HoldFile(path, FILE_WRITE_ATTRIBUTES), nullptr, nullptr, &longAgo);
 }
 
 // Sections of one key each, then a long Keyboard section, then a second one that is never read.
@@ -110,53 +135,77 @@ TEST_F(HostileSettings, LoadGivesTheStatedValuesOrTheDefaultsAndLeavesTheFile) {
     const struct {
         const char* what;
         std::string file;
-        bool read;
+        TextFileRead read;
         Values values;
+        bool held = false; // by another program, without sharing, while it is loaded
     } cases[] = {
-        {"random bytes before the sections", RandomBytes(4096) + "\n" + KeyboardType3, true,
+        {"random bytes before the sections", RandomBytes(4096) + "\n" + KeyboardType3,
+         TextFileRead::Read, KeyboardType(3)},
+        {"NULs inside lines", "[Key\0board]\0\r\n\0Keyboard\0Type=3\r\n"s, TextFileRead::Read,
          KeyboardType(3)},
-        {"NULs inside lines", "[Key\0board]\0\r\n\0Keyboard\0Type=3\r\n"s, true, KeyboardType(3)},
-        {"UTF-16", Utf16WithByteOrderMark(KeyboardType3), true, Defaults},
-        {"ANSI", "[Keyboard]\r\nName=M\xFCller\r\nKeyboardType=2\r\n", true, KeyboardType(2)},
-        {"exactly 1 MiB", PaddedTo(KeyboardType3, OneMebibyte), true, KeyboardType(3)},
-        {"1 MiB and one byte", PaddedTo(KeyboardType3, OneMebibyte + 1), false, Defaults},
+        {"UTF-16", Utf16WithByteOrderMark(KeyboardType3), TextFileRead::Read, KeyboardType(3)},
+        {"UTF-16, big-endian", Utf16BigEndian(KeyboardType3), TextFileRead::Read, KeyboardType(3)},
+        {"UTF-16, odd length", Utf16WithByteOrderMark(KeyboardType3) + "\x33", TextFileRead::Read,
+         KeyboardType(3)},
+        {"ANSI", "[Keyboard]\r\nName=M\xFCller\r\nKeyboardType=2\r\n", TextFileRead::Read,
+         KeyboardType(2)},
+        {"exactly 1 MiB", PaddedTo(KeyboardType3, OneMebibyte), TextFileRead::Read,
+         KeyboardType(3)},
+        {"1 MiB and one byte", PaddedTo(KeyboardType3, OneMebibyte + 1), TextFileRead::TooLarge,
+         Defaults},
         {"a 100k-character line",
-         "[Keyboard]\r\nX=" + std::string(100000, 'x') + "\r\nKeyboardType=3\r\n", true,
-         KeyboardType(3)},
+         "[Keyboard]\r\nX=" + std::string(100000, 'x') + "\r\nKeyboardType=3\r\n",
+         TextFileRead::Read, KeyboardType(3)},
         {"a 100k-digit value", "[Keyboard]\r\nKeyboardType=" + std::string(100000, '9') + "\r\n",
-         true, KeyboardType(INT_MAX)},
-        {"thousands of sections and keys", ManySectionsAndKeys(5000), true, KeyboardType(4)},
+         TextFileRead::Read, KeyboardType(INT_MAX)},
+        {"thousands of sections and keys", ManySectionsAndKeys(5000), TextFileRead::Read,
+         KeyboardType(4)},
         {"odd numbers",
          "[Internal]\r\nPosX=4294967299\r\nPosY=-2147483649\r\n[GeneralSettings]\r\n"
          "DlgBtnBottom=-1\r\nShowDlgBtn=+7\r\nColorType= 2\r\nNo3D=0x10\r\n[Keyboard]\r\n"
          "FloatingSizeType=007\r\nKeyboardType=-2147483648\r\n",
-         true, Values{INT_MAX, INT_MIN, -1, 7, 2, 0, 7, INT_MIN}},
+         TextFileRead::Read, Values{INT_MAX, INT_MIN, -1, 7, 2, 0, 7, INT_MIN}},
+        {"held open without sharing", KeyboardType3, TextFileRead::Unreadable, Defaults, true},
     };
     for (const auto& c : cases) {
         WriteBytes(path, c.file);
-        EXPECT_EQ(c.read, LoadSettings()) << c.what;
-        EXPECT_EQ(c.values, Loaded()) << c.what;
+        DateBack(path);
+        {
+            const OwnedFile held = c.held ? HoldFile(path, GENERIC_READ) : OwnedFile(nullptr);
+            EXPECT_EQ(c.read, LoadSettings()) << c.what;
+            EXPECT_EQ(c.values, Loaded()) << c.what;
+            ReloadChangedSettings(); // as a paint does, while the file is held
+        }
+        // A file that could not be read is read again at the next look, once it is free.
+        ReloadChangedSettings();
+        EXPECT_EQ(c.held ? KeyboardType(3) : c.values, Loaded()) << c.what;
         EXPECT_TRUE(ReadBytes(path) == c.file) << c.what;
     }
+    DeleteFileW(path.c_str());
+    EXPECT_EQ(TextFileRead::Missing, LoadSettings());
 }
 
 TEST_F(HostileSettings, ASaveKeepsForeignLinesByteForByteInTheFilesEncoding) {
     const struct {
         const char* what;
         std::string foreignLine;
+        std::string (*encode)(const std::string&) = Unchanged; // the file's bytes of the text
     } cases[] = {
         {"ANSI", "S1=M\xFCller"},
         {"every ANSI byte", "S2=" + HighBytes()},
         {"UTF-8", "S1=M\xC3\xBCller"},
         {"UTF-8 beyond 16 bits", "S3=\xF0\x9F\x98\x80"},
+        {"UTF-16", "S1=M\xC3\xBCller \xF0\x9F\x98\x80",
+         [](const std::string& text) { return Utf16WithByteOrderMark(text); }},
+        {"UTF-16, big-endian", "S1=M\xC3\xBCller \xF0\x9F\x98\x80", Utf16BigEndian},
     };
     for (const auto& c : cases) {
-        WriteBytes(path, AsSaved(c.foreignLine, 3));
+        WriteBytes(path, c.encode(AsSaved(c.foreignLine, 3)));
         LoadSettings();
         EXPECT_EQ(3, GetSettings().KeyboardType) << c.what;
         GetSettings().KeyboardType = 4;
         EXPECT_TRUE(SaveSettings()) << c.what;
-        EXPECT_EQ(AsSaved(c.foreignLine, 4), ReadBytes(path)) << c.what;
+        EXPECT_EQ(c.encode(AsSaved(c.foreignLine, 4)), ReadBytes(path)) << c.what;
     }
 }
 
@@ -195,7 +244,7 @@ TEST_F(HostileSettings, SnipletsLoadCutToTheirLengthAndOnlyFromTheirTwelveKeys) 
     };
     for (const auto& c : cases) {
         WriteBytes(path, KeyboardType3 + "[Sniplets]\r\n" + c.lines + "\r\n");
-        EXPECT_TRUE(LoadSettings()) << c.what;
+        EXPECT_EQ(TextFileRead::Read, LoadSettings()) << c.what;
         EXPECT_EQ(c.texts, LoadedSniplets()) << c.what;
         EXPECT_EQ(3, GetSettings().KeyboardType) << c.what;
     }
@@ -212,6 +261,7 @@ TEST_F(HostileSettings, SnipletsSaveTheirSectionAloneAndSurviveTheRoundTrip) {
         std::string file;
         std::map<int, std::wstring> texts;
         std::string saved;
+        std::map<int, std::wstring> loaded = {}; // when not the texts themselves
     } cases[] = {
         {"ANSI, held by ANSI",
          head,
@@ -222,6 +272,17 @@ TEST_F(HostileSettings, SnipletsSaveTheirSectionAloneAndSurviveTheRoundTrip) {
          {{1, L"\u20AC \U0001F600"}},
          utf8Head + "[Sniplets]\r\nText1=\xE2\x82\xAC \xF0\x9F\x98\x80\r\n\r\n"},
         {"no texts left", head + "[Sniplets]\r\nText3=x\r\n", {}, head},
+        {"line breaks and control characters",
+         head,
+         {{1, L"a\r\n[Keyboard]\rKeyboardType=5\n"}, {2, L"b\tc\x7F\x85\x1B"}},
+         head + "[Sniplets]\r\nText1=a [Keyboard] KeyboardType=5 \r\nText2=bc\r\n\r\n",
+         {{1, L"a [Keyboard] KeyboardType=5 "}, {2, L"bc"}}},
+        {"longer than a text",
+         head,
+         {{1, std::wstring(300, L'x')}, {2, std::wstring(254, L'y') + L"\U0001F600"}},
+         head + "[Sniplets]\r\nText1=" + std::string(255, 'x') +
+             "\r\nText2=" + std::string(254, 'y') + "\r\n\r\n",
+         {{1, std::wstring(255, L'x')}, {2, std::wstring(254, L'y')}}},
     };
     for (const auto& c : cases) {
         WriteBytes(path, c.file);
@@ -231,7 +292,7 @@ TEST_F(HostileSettings, SnipletsSaveTheirSectionAloneAndSurviveTheRoundTrip) {
         EXPECT_TRUE(SaveSniplets()) << c.what;
         EXPECT_EQ(c.saved, ReadBytes(path)) << c.what;
         LoadSettings();
-        EXPECT_EQ(c.texts, LoadedSniplets()) << c.what;
+        EXPECT_EQ(c.loaded.empty() ? c.texts : c.loaded, LoadedSniplets()) << c.what;
         GetSettings().Sniplets[0] = L"not saved with the other settings";
         EXPECT_TRUE(SaveSettings());
         EXPECT_EQ(ReadBytes(path).find("not saved"), std::string::npos) << c.what;

@@ -12,7 +12,8 @@ template <typename T> void** Out(T** pointer) {
 }
 
 // Refused requests answer null, but a refused creation leaves the caller's pointer alone. Only
-// objects and server locks keep the library loaded, not factories.
+// objects and server locks keep the library loaded, not factories; an unlock without a lock
+// counts for nothing.
 TEST(ComServer, FactoryAndObjectCountTheirReferencesAndRefuseWhatTheyAreNot) {
     PlinkerpadDll dll;
     const auto canUnloadNow = [&dll] { return dll.Call("DllCanUnloadNow"); };
@@ -38,8 +39,13 @@ TEST(ComServer, FactoryAndObjectCountTheirReferencesAndRefuseWhatTheyAreNot) {
         EXPECT_EQ(canUnloadNow(), S_FALSE);
     }
     EXPECT_EQ(factory->LockServer(FALSE), S_OK);
+    EXPECT_EQ(canUnloadNow(), S_OK);
     IUnknown* object = nullptr;
     ASSERT_EQ(factory->CreateInstance(nullptr, IID_IUnknown, Out(&object)), S_OK);
+    EXPECT_EQ(factory->LockServer(FALSE), S_OK);
+    EXPECT_EQ(canUnloadNow(), S_FALSE) << "an unlock too many unloads a live object";
+    EXPECT_EQ(factory->LockServer(TRUE), S_OK);
+    EXPECT_EQ(factory->LockServer(FALSE), S_OK);
     factory->Release();
     IInputMethod* method = nullptr;
     ASSERT_EQ(object->QueryInterface(IID_IInputMethod, Out(&method)), S_OK);

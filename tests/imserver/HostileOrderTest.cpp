@@ -3,17 +3,30 @@
 #include "tests/imserver/SelectedKeyboard.h"
 
 #include <array>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <random>
 #include <sstream>
+#include <thread>
 
 namespace {
 
-// What may happen to a touch besides the mouse messages; Backspace held until it repeats, and a
-// pause longer than a repeat takes.
-enum Interruption : UINT { StealCapture = 1, Hide, Deselect, FinalRelease, HoldBackspace, Pause };
+// What may happen to a touch besides the mouse messages; Backspace held until it repeats, a
+// pause longer than a repeat takes, a second Select as the host makes it (with GetInfo and the
+// callback), and the host registering another callback or none.
+enum Interruption : UINT {
+    StealCapture = 1,
+    Hide,
+    Deselect,
+    FinalRelease,
+    HoldBackspace,
+    Pause,
+    SelectAgain,
+    RegisterOther,
+    RegisterNone
+};
 
 struct Step {
     UINT Message;
@@ -26,8 +39,18 @@ protected:
         if (step.Message == StealCapture) {
             SetCapture(panel);
             ReleaseCapture();
-        } else if (step.Message == Hide || step.Message == Deselect) {
-            step.Message == Hide ? method->Hiding() : method->Deselect();
+        } else if (step.Message == Hide) {
+            method->Hiding();
+        } else if (step.Message == Deselect) {
+            method->Deselect();
+            WNDCLASSW windowClass;
+            EXPECT_EQ(FindKeyboardWindow(panel), nullptr) << "a keyboard is left";
+            EXPECT_FALSE(GetClassInfoW(dll->Module, L"PlinkerpadWndCls", &windowClass));
+        } else if (step.Message == SelectAgain) {
+            SelectAgainAsTheHost();
+        } else if (step.Message == RegisterOther || step.Message == RegisterNone) {
+            method->RegisterCallback(step.Message == RegisterOther ? &other : nullptr);
+            PumpMessages();
         } else if (step.Message == FinalRelease) {
             method->Release();
             method = nullptr;
@@ -40,6 +63,17 @@ protected:
             Send(step.Message, step.At);
         }
     }
+    void SelectAgainAsTheHost() {
+        const HWND earlier = keyboard;
+        IMINFO info = {};
+        EXPECT_EQ(method->Select(panel), S_OK);
+        EXPECT_EQ(method->GetInfo(&info), S_OK);
+        method->RegisterCallback(&callback);
+        PumpMessages();
+        keyboard = FindKeyboardWindow(panel);
+        EXPECT_FALSE(IsWindow(earlier)) << "the earlier keyboard lives on";
+        EXPECT_EQ(FindWindowExW(panel, keyboard, L"PlinkerpadWndCls", nullptr), nullptr);
+    }
     // The capture or a pressed key (drawn alone, without the strip) left over; empty if none.
     std::string LeftOver() {
         if (GetCapture() == keyboard)
@@ -47,6 +81,8 @@ protected:
         Repaint(true);
         return Pixel(4, 30) == 0x808080 ? "" : "a key is still shown pressed"; // strip grey
     }
+
+    RecordingCallback other; // gets nothing of a touch that began before it came
 };
 
 // Numeric keyboard, flat look, 238 x 78 client: "4" at (60, 30), "5" at (110, 30), "1" at
@@ -62,6 +98,7 @@ TEST_F(HostileOrder, EveryHeldKeyIsReleasedOnceAndNothingOutlivesTheTouch) {
         const char* What;
         std::vector<Step> Steps;
         std::vector<std::string> Calls;
+        bool GetInfoFirst = true; // else the host taps before it asks for the information
     } cases[] = {
         {"second press without a lift",
          {pressFour, slide, {WM_LBUTTONDOWN, one}, {WM_LBUTTONUP, one}},
@@ -77,20 +114,100 @@ TEST_F(HostileOrder, EveryHeldKeyIsReleasedOnceAndNothingOutlivesTheTouch) {
         {"repeating, capture lost", {{HoldBackspace}, {StealCapture}}, repeated},
         {"repeating, hidden", {{HoldBackspace}, {Hide}}, repeated},
         {"repeating, deselected", {{HoldBackspace}, {Deselect}}, repeated},
+        {"selected again", {pressFour, {SelectAgain}}, typedFour},
+        {"selected again, then deselected", {pressFour, {SelectAgain}, {Deselect}}, typedFour},
+        {"tapped before GetInfo", {pressFour, {WM_LBUTTONUP, five}}, typedFour, false},
+        {"callback replaced", {pressFour, {RegisterOther}, {WM_LBUTTONUP, five}}, typedFour},
+        {"callback removed", {pressFour, {RegisterNone}, {WM_LBUTTONUP, five}}, typedFour},
+        {"repeating, callback replaced", {{HoldBackspace}, {RegisterOther}, {Pause}}, repeated},
+        {"repeating, callback removed", {{HoldBackspace}, {RegisterNone}, {Pause}}, repeated},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.What);
-        Start({1, 1, 0, 0});
+        Start({1, 1, 0, 0}, true, c.GetInfoFirst);
+        other.Calls.clear();
         for (const Step& step : c.Steps)
             Do(step);
         EXPECT_EQ(callback.Calls, c.Calls);
+        EXPECT_EQ(other.Calls, std::vector<std::string>{});
         if (!IsWindow(keyboard))
             continue;
         EXPECT_EQ(Rest(), 0) << "a timer outlives the touch";
         Send(WM_LBUTTONUP, five);
         EXPECT_EQ(LeftOver(), "");
+        method->RegisterCallback(&callback);
+        PumpMessages();
         TapCell(2, 1); // plain taps type again
         EXPECT_EQ(callback.Calls.size(), c.Calls.size() + 2);
+    }
+}
+
+// Sends the message from a thread of its own, as another process would, dispatching what comes
+// meanwhile: the window's thread handles the message while it waits.
+void SendFromAnotherThread(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    std::atomic<bool> sent = false;
+    std::thread sender([&] {
+        SendMessageW(window, message, wParam, lParam);
+        sent = true;
+    });
+    while (!sent) {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        PumpMessages();
+    }
+    sender.join();
+}
+
+// Messages that no host sends, from this thread or another: the keyboard lives on and keeps
+// its state, types through the callback the host registered, paints, gives GetInfo and holds no
+// capture after the lift. "4" is held during each; a forged pointer would crash at the tap.
+TEST_F(HostileOrder, ForgedMessagesChangeNothing) {
+    const POINT four = {60, 30};
+    const LPARAM forged = 0xDEAD0; // points nowhere
+    const struct {
+        const char* What;
+        UINT Message;
+        WPARAM WParam;
+        LPARAM LParam;
+        bool FromAnotherThread;
+        bool HoldBackspace = false; // instead of "4"
+    } cases[] = {
+        {"a callback pointer", WM_USER + 100, 0, forged, true},
+        {"no callback", WM_USER + 100, 0, 0, false},
+        {"an IMINFO pointer", WM_USER + 100, 1, forged, true},
+        {"a SIPINFO pointer", WM_USER + 100, 2, forged, true},
+        {"an unknown kind", WM_USER + 100, 3, forged, false},
+        {"destruction", WM_NCDESTROY, 0, 0, true},
+        {"creation without a structure", WM_NCCREATE, 0, 0, true},
+        {"creation without a structure, this thread", WM_NCCREATE, 0, 0, false},
+        {"a capture change by another window", WM_CAPTURECHANGED, 0, 0, false, true},
+        {"a repeat tick", WM_TIMER, 1, 0, true},
+        {"a pressed-key tick", WM_TIMER, 2, 0, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Format("%s: message 0x%x, wParam %llu, lParam 0x%llx%s", c.What, c.Message,
+                            static_cast<unsigned long long>(c.WParam),
+                            static_cast<unsigned long long>(c.LParam),
+                            c.FromAnotherThread ? ", from another thread" : ""));
+        Start({1, 1, 0, 0});
+        c.HoldBackspace ? Do({HoldBackspace}) : Send(WM_LBUTTONDOWN, four);
+        const LPARAM lParam = c.Message == WM_CAPTURECHANGED ? LPARAM(panel) : c.LParam;
+        if (c.FromAnotherThread)
+            SendFromAnotherThread(keyboard, c.Message, c.WParam, lParam);
+        else
+            SendMessageW(keyboard, c.Message, c.WParam, lParam);
+        Send(WM_LBUTTONUP, four);
+        EXPECT_NE(GetCapture(), keyboard) << "the lift leaves the capture held";
+        IMINFO info = {};
+        EXPECT_EQ(method->GetInfo(&info), S_OK);
+        Repaint();
+        TapCell(1, 0);
+        // Backspace repeated once before the message.
+        std::vector<std::string> expected = c.HoldBackspace ? Typed({{8, 8, 1}, {'7', '7', 1}})
+                                                            : Typed({{'4', '4', 1}, {'7', '7', 1}});
+        if (c.HoldBackspace)
+            expected.insert(expected.begin(), expected[0]);
+        EXPECT_EQ(callback.Calls, expected);
+        EXPECT_EQ(Pixel(4, 30), 0x808080u) << "the strip is not painted";
     }
 }
 

@@ -3,11 +3,14 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace {
 
 using InputMethod = SelectedKeyboard;
 
-// The keyboard is a double-clicking child over the whole panel; there are no input method data;
+// The keyboard is a double-clicking child over the whole panel; GetInfo writes no further than
+// the caller's cbSize (0 is taken for the whole structure); there are no input method data;
 // Deselect destroys it and its class, and a failed Select leaves nothing in the next one's way.
 TEST_F(InputMethod, SelectGetInfoOptionsAndDeselect) {
     Start({1, 0, 4, 0}); // "Big numeric": 10 x 23 + 15 by 4 x 23
@@ -24,6 +27,12 @@ TEST_F(InputMethod, SelectGetInfoOptionsAndDeselect) {
         ImageList_GetIconSize(static_cast<HIMAGELIST>(images), &cx, &cy);
         EXPECT_EQ(std::make_pair(cx, cy), std::make_pair(width, 16));
     }
+    std::array<BYTE, sizeof(IMINFO)> small; // a structure of 16 bytes, and what follows it
+    small.fill(0xAB);
+    reinterpret_cast<IMINFO*>(small.data())->cbSize = 16;
+    ASSERT_EQ(method->GetInfo(reinterpret_cast<IMINFO*>(small.data())), S_OK);
+    EXPECT_EQ(std::count(small.begin() + 16, small.end(), 0xAB), sizeof(IMINFO) - 16)
+        << "written past cbSize 16";
     EXPECT_EQ(GetWindowLongPtrW(keyboard, GWL_STYLE) & 0xFFFF0000, 0x50800000);
     EXPECT_EQ(GetDlgCtrlID(keyboard), 10);
     EXPECT_EQ(GetClassLongPtrW(keyboard, GCL_STYLE) & CS_DBLCLKS, CS_DBLCLKS);

@@ -124,18 +124,6 @@ TEST_F(KeyRepeat, EditingKeysRepeatWhileHeldAndNoOtherKeyDoes) {
     }
 }
 
-// A callback registered during a hold gets none of the repeats, only the lift's release.
-TEST_F(KeyRepeat, NoRepeatReachesACallbackRegisteredDuringTheHold) {
-    RecordingCallback other;
-    Send(WM_LBUTTONDOWN, Grid().Centre(4, 0));
-    ASSERT_TRUE(AwaitCalls(2));
-    method->RegisterCallback(&other);
-    Rest();
-    Send(WM_LBUTTONUP, Grid().Centre(4, 0));
-    EXPECT_EQ(callback.Calls.size(), 2u);
-    EXPECT_EQ(other.Calls, std::vector{Typed({{8, 8, 1}})[1]});
-}
-
 // The model alone: the window cannot show it, as a fault in a window procedure goes unseen.
 TEST(Geometry, WindowWithoutAPixelPerKeyHasNoKeys) {
     for (const SIZE size : {SIZE{15, 80}, SIZE{240, 4}, SIZE{-20, -20}}) {

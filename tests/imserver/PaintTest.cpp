@@ -3,6 +3,8 @@
 #include "tests/imserver/SelectedKeyboard.h"
 #include "tests/support/Rects.h"
 
+#include <psapi.h>
+
 namespace {
 
 constexpr COLORREF Black = 0x000000, White = 0xFFFFFF, Gray = 0xC0C0C0, CornerGray = 0x909090;
@@ -209,9 +211,8 @@ TEST_F(Painting, LargeKeysHaveReadableLabelsAndCrispPictures) {
 }
 
 // On Extra large keys (in their panel, 260 x 138) a text that fits on two lines, broken at its
-// space, is drawn on two; an empty
-// text is a blank key; one word too long for even today's font ends in an ellipsis within the
-// key, the column inside its frame left alone.
+// space, is drawn on two; an empty text is a blank key; one word too long for even today's font
+// ends in an ellipsis within the key, the column inside its frame left alone.
 TEST_F(Painting, TextsTakeTwoLinesAndStayInsideTheirKeys) {
     panelSize = {260, 138};
     Show({1, 0, 0, 0, {"0800 123", "", std::string(30, 'W')}, 2}, true);
@@ -233,6 +234,26 @@ TEST_F(Painting, TextsTakeTwoLinesAndStayInsideTheirKeys) {
         EXPECT_EQ(Pixel(long_.left + 1, y), Gray) << y;
     const RECT longInk = Ink(long_);
     EXPECT_FALSE(IsRectEmpty(&longInk));
+}
+
+// However large the panel grows, the keyboard holds no more memory for its picture than the
+// screen would take (a picture of 16384 x 16384 takes 1 GiB); its keys are still drawn where
+// they belong.
+TEST_F(Painting, AHugeWindowIsDrawnWithoutAPictureOfItsSize) {
+    const auto resident = [] {
+        PROCESS_MEMORY_COUNTERS counters = {};
+        GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
+        return counters.WorkingSetSize; // Wine counts no private bytes; a drawn picture is resident
+    };
+    const SIZE_T before = resident();
+    SetWindowPos(panel, nullptr, 0, 0, 16384, 16384, SWP_NOMOVE | SWP_NOZORDER);
+    VisibleBottom();
+    Repaint();
+    const SIZE_T after = resident();
+    EXPECT_LT(after - before, SIZE_T{64} << 20) << "bytes more after a paint of 16384 x 16384";
+    const RECT face = Grid().Face(0, 0);
+    EXPECT_EQ(Pixel(face.left + 5, face.top + 5), Gray);
+    EXPECT_EQ(Pixel(face.left, face.top + 5), Black);
 }
 
 // The text page (its toggle leading back) shows the texts at the next paint, the panel's size
