@@ -2,11 +2,11 @@
 
 #include "foundation/OwnedHandle.h"
 #include "foundation/Settings.h"
+#include "imserver/LabelFonts.h"
 #include "keyboard/BuildKeyboards.h"
 #include "keyboard/ColorSchemes.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/KeyLayouts.h"
-#include "imserver/LabelFonts.h"
 
 #include <algorithm>
 #include <cwctype>
