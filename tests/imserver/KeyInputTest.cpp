@@ -134,8 +134,9 @@ TEST(Geometry, WindowWithoutAPixelPerKeyHasNoKeys) {
 }
 
 // The strip is pressed at (4, 30) of a keyboard whose client origin is (101, 151). A drop floats
-// it in its floating size, wholly on screen, below the platform's bar (26 pixels); one-pixel moves
-// are taps. Hiding and Showing change only the shown bit; a double tap or a new Select docks it.
+// it in its floating size (1.5 and 2 times as large with Large and Extra large keys), wholly on
+// screen, below the platform's bar (26 pixels); one-pixel moves are taps. Hiding and Showing change
+// only the shown bit; a double tap or a new Select docks it.
 using MovingKeyboard = SelectedKeyboard;
 
 TEST_F(MovingKeyboard, DragFloatsAndDoubleTapDocks) {
@@ -154,6 +155,8 @@ TEST_F(MovingKeyboard, DragFloatsAndDoubleTapDocks) {
         {{1, 0, 0, 0}, {60, 700}, {157, 420, 272, 480}},
         {{1, 0, 0, 0}, {6, 30}, {103, 151, 218, 211}},
         {{1, 1, 0, 0}, {6, 30}, {103, 151, 218, 211}},
+        {{1, 0, 0, 0, {}, 1}, {60, 40}, {157, 161, 330, 251}}, // Large: keys of 30
+        {{1, 0, 4, 0, {}, 2}, {60, 40}, {157, 161, 587, 321}}, // Extra large: keys of 40
     };
     for (const auto& c : cases) {
         Start(c.Settings);
