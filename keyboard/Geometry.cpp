@@ -53,12 +53,13 @@ RECT GridCellRect(const KeyboardMetrics& metrics, int row, int column) {
     return rect;
 }
 
-} // namespace
-
+// The scale of a KeySize setting on a screen of `dpi` (none given: StandardDpi).
 int KeyScale(int keySize, int dpi) {
     const int halves = keySize == 1 || keySize == 2 ? KeySizeHalves[keySize] : KeySizeHalves[0];
     return halves * (dpi > 0 ? dpi : StandardDpi);
 }
+
+} // namespace
 
 int ScaledSize(int standardPixels) {
     const int scale = GetSettings().Metrics.Scale;

@@ -1,5 +1,6 @@
 // Fits the current keyboard into the window and maps points to keys. Pure arithmetic on the
-// settings (KeyboardType, FloatingSizeType, No3D) and GetSettings().Metrics: no window, no DC.
+// settings (KeyboardType, FloatingSizeType, No3D, KeySize) and GetSettings().Metrics: no window, no
+// DC.
 #pragma once
 
 #include "keyboard/KeyDef.h"
@@ -13,10 +14,9 @@ constexpr int HandleStripWidth = 9;
 // The screen DPI at which the Standard keyboard has its own sizes.
 constexpr int StandardDpi = 96;
 
-// The scale of the KeySize setting (0 Standard, 1 Large, 2 Extra large, any other Standard) on a
-// screen of `dpi` (none given: StandardDpi), in the units of Metrics.Scale.
-int KeyScale(int keySize, int dpi);
-// The Standard scale: the keyboard at its own sizes.
+// Metrics.Scale of the Standard keyboard at 96 DPI, its own sizes. The KeySize setting (0
+// Standard, 1 Large, 2 Extra large, any other Standard) makes it 1, 1.5 or 2 times as large, and
+// the screen's DPI in proportion to 96.
 constexpr int StandardScale = 2 * StandardDpi;
 
 // A size of the Standard keyboard at 96 DPI in the scale of the last geometry, rounded.
