@@ -42,8 +42,8 @@ void TurnPage();
 // The layout index of the latest geometry; -1 until any geometry has been computed.
 extern int CurrentLayout;
 
-// Brings the digit order and the text page up to date with the settings (without texts the
-// keyboard leaves the text page for its first page), computes the geometry for the window's
-// client rectangle at its screen's DPI (floating while the strip is held, on the current page)
-// and makes its layout the current one.
+// Brings the digit order (while no key is held) and the text page up to date with the settings
+// (without texts the keyboard leaves the text page for its first page), computes the geometry for
+// the window's client rectangle at its screen's DPI (floating while the strip is held, on the
+// current page) and makes its layout the current one.
 int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state);

@@ -124,6 +124,17 @@ TEST_F(KeyRepeat, EditingKeysRepeatWhileHeldAndNoOtherKeyDoes) {
     }
 }
 
+// Phone order set while "7" is held shows at the next touch: the held key is released as the "7"
+// it was, and the same cell then types "1".
+TEST_F(KeyInput, TheDigitOrderChangesBetweenTouches) {
+    Send(WM_LBUTTONDOWN, Grid().Centre(1, 0));
+    ChangeSettings({1, 0, 0, 0, {}, 0, 1});
+    Repaint();
+    Send(WM_LBUTTONUP, Grid().Centre(1, 0));
+    TapCell(1, 0);
+    EXPECT_EQ(callback.Calls, Typed({{'7', '7', 1}, {'1', '1', 1}}));
+}
+
 // The model alone: the window cannot show it, as a fault in a window procedure goes unseen.
 TEST(Geometry, WindowWithoutAPixelPerKeyHasNoKeys) {
     for (const SIZE size : {SIZE{15, 80}, SIZE{240, 4}, SIZE{-20, -20}}) {
