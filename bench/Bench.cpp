@@ -7,6 +7,7 @@
 #include "bench/Timing.h"
 #include "foundation/Settings.h"
 #include "tests/imserver/ImServerHarness.h"
+#include "tests/support/AccessibleReader.h"
 #include "tools/Desktop.h"
 
 #include <cstdio>
@@ -302,6 +303,45 @@ void BenchKeyboard() {
     PumpMessages();
 }
 
+// What a screen reader does to learn a window's names: one WM_GETOBJECT, the child count and 40
+// names, each call crossing to the window's process. The keyboard's are its own 38 keys, the strip
+// and itself; the dialog's are its own, 40 times: the platform's object names no child by number.
+void ReadNames(HWND window, bool byChild) {
+    const AccessibleReader reader(window);
+    reader.Count();
+    for (LONG i = 0; i < 40; ++i)
+        reader.Name(byChild ? i : CHILDID_SELF);
+}
+
+// The big numeric keyboard in InputPanel.exe, installed by the tap path's run, beside the dialog
+// of ButtonDialog.exe.
+void BenchReadingNames() {
+    WriteSettingsFile(SettingValues{{"KeyboardType", 4}});
+    PROCESS_INFORMATION panel{}, dialog{};
+    HWND buttons = nullptr;
+    if (StartProgram(L"\"" + WinePath(PLINKER_PANEL) + L"\" " + PlinkerpadClassId, panel) &&
+        WaitFor(KeyboardReady) &&
+        StartProgram(L"\"" + WinePath(PLINKER_BUTTON_DIALOG) + L"\"", dialog) &&
+        WaitFor([&] { return (buttons = FindWindowW(L"#32770", L"Forty buttons")) != nullptr; })) {
+        HWND keyboard = FindKeyboard();
+        Report("names of the keyboard",
+               Compare(
+                   10, [&] { ReadNames(keyboard, true); }, [&] { ReadNames(buttons, false); }),
+               "names of 40 buttons' dialog");
+    } else {
+        std::printf("reading names: the panel or the dialog did not start\n");
+    }
+    PostMessageW(FindPanel(), WM_CLOSE, 0, 0);
+    PostThreadMessageW(dialog.dwThreadId, WM_QUIT, 0, 0);
+    for (PROCESS_INFORMATION* process : {&panel, &dialog}) {
+        if (process->hProcess != nullptr &&
+            WaitForSingleObject(process->hProcess, 5000) != WAIT_OBJECT_0)
+            TerminateProcess(process->hProcess, 1);
+        CloseHandle(process->hThread);
+        CloseHandle(process->hProcess);
+    }
+}
+
 } // namespace
 
 // With --key-sizes only what the key sizes give on this prefix's screen (and on a 192 DPI one
@@ -329,6 +369,9 @@ int main(int argc, char** argv) {
     BenchStartUp();
     BenchKeySizes();
     BenchTapPath();
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    BenchReadingNames();
+    CoUninitialize();
     RemoveSettingsFile();
     return 0;
 }

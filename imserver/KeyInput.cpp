@@ -3,6 +3,7 @@
 #include "foundation/OwnedHandle.h"
 #include "foundation/Settings.h"
 #include "imserver/KeyRepeat.h"
+#include "imserver/KeyboardAccessible.h"
 #include "imserver/KeyboardWindow.h"
 #include "imserver/MovingKeyboard.h"
 #include "keyboard/Geometry.h"
@@ -50,13 +51,25 @@ Cell CellAt(LPARAM lParam) {
     return slot < 0 || !HoldsKey(CurrentLayout, slot) ? Cell{-1, 0, 0} : CellOfSlot(slot);
 }
 
+// The key shown pressed (1 + slot, 0: none); readers hear of the key that changed.
+void ShowPressed(HWND window, KeyboardWindowState& state, int pressedKey) {
+    const int before = state.pressedKey;
+    if (before == pressedKey)
+        return;
+    state.pressedKey = pressedKey;
+    if (before != 0)
+        NotifyKeyStateChanged(window, before - 1);
+    if (pressedKey != 0)
+        NotifyKeyStateChanged(window, pressedKey - 1);
+}
+
 void ClearHighlight(HWND window, KeyboardWindowState& state) {
     if (state.pressedKey == 0)
         return;
     const Cell cell = CellOfSlot(state.pressedKey - 1);
     InvalidateKeyCell(window, cell.Column, cell.Row, LayoutKey(CurrentLayout, cell.Slot));
     CancelPressedKeyShow(window);
-    state.pressedKey = 0;
+    ShowPressed(window, state, 0);
 }
 
 // Every press that was sent gets exactly one release of the same key, wherever the finger lifts,
@@ -71,7 +84,7 @@ void ReleaseHeldKey(HWND window, KeyboardWindowState& state) {
 
 void TogglePage(HWND window, KeyboardWindowState& state) {
     TurnPage();
-    state.pressedKey = 0;
+    ShowPressed(window, state, 0);
     InvalidateRect(window, nullptr, FALSE);
 }
 
@@ -102,7 +115,7 @@ void PressKey(HWND window, KeyboardWindowState& state, const Cell& cell) {
             TakeCapture(window, state);
         }
     }
-    state.pressedKey = cell.Slot + 1;
+    ShowPressed(window, state, cell.Slot + 1);
     ShowPressedKeySoon(window);
 }
 
@@ -115,7 +128,7 @@ void MoveOver(HWND window, KeyboardWindowState& state, const Cell& cell) {
         return;
     StopKeyRepeat(window, state);
     CancelPressedKeyShow(window);
-    state.pressedKey = 0;
+    ShowPressed(window, state, 0);
     InvalidateRect(window, nullptr, FALSE);
     if (state.heldKey != 0)
         TakeCapture(window, state);
@@ -174,7 +187,7 @@ LRESULT CancelTouch(HWND window, UINT message, LPARAM lParam) {
         InvalidateRect(window, nullptr, FALSE);
         CancelPressedKeyShow(window);
     }
-    state->pressedKey = 0;
+    ShowPressed(window, *state, 0);
     state->dragging = 0;
     state->touchCaptured = 0;
     ReleaseHeldKey(window, *state);

@@ -3,6 +3,7 @@
 #include "foundation/OwnedHandle.h"
 #include "foundation/SettingsReload.h"
 #include "imserver/KeyInput.h"
+#include "imserver/KeyboardAccessible.h"
 #include "imserver/KeyPainter.h"
 #include "imserver/KeyRepeat.h"
 #include "imserver/KeyboardPicture.h"
@@ -46,6 +47,7 @@ LRESULT OnNcCreate(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT OnNcDestroy(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (SentByAnotherThread())
         return 0;
+    DisconnectKeyboardAccessible(window);
     delete WindowStateOf(window);
     BindWindowState(window, nullptr);
     return DefWindowProcW(window, message, wParam, lParam);
@@ -133,7 +135,7 @@ const MessageEntry KeyboardMessages[] = {
     {WM_MOUSEMOVE, OnMouse},           {WM_LBUTTONUP, OnMouse},
     {WM_LBUTTONDBLCLK, OnMouse},       {WM_CAPTURECHANGED, OnTouchCancelled},
     {WM_CANCELMODE, OnTouchCancelled}, {WM_TIMER, OnTimer},
-    {WM_NCDESTROY, OnNcDestroy},
+    {WM_GETOBJECT, AnswerGetObject},   {WM_NCDESTROY, OnNcDestroy},
 };
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "foundation/ScreenDpi.h"
 #include "foundation/Settings.h"
+#include "imserver/KeyboardAccessible.h"
 #include "keyboard/BuildKeyboards.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/TextPage.h"
@@ -19,7 +20,9 @@ void TurnPage() {
 }
 
 int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state) {
-    UpdateDigitOrder();
+    // Between touches only: a held key's release is sent for the record of its press.
+    if (state.heldKey == 0)
+        UpdateDigitOrder();
     UpdateTextPage();
     if (AlternatePage == TextPage && !HasSniplets(GetSettings()))
         AlternatePage = FirstPage;
@@ -27,5 +30,6 @@ int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state) {
     GetClientRect(window, &client);
     CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom,
                                     state.dragging, AlternatePage, WindowDpi(window));
+    NotifyKeysShown(window, CurrentLayout);
     return CurrentLayout;
 }

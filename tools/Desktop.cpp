@@ -3,6 +3,7 @@
 #include "foundation/ScreenDpi.h"
 #include "foundation/Settings.h"
 #include "keyboard/Geometry.h"
+#include "keyboard/KeyboardTypes.h"
 
 namespace {
 
@@ -92,6 +93,13 @@ DWORD RunProgram(const std::wstring& commandLine) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return exitCode;
+}
+
+KeyGrid CurrentGrid() {
+    LoadSettings();
+    const Settings& settings = GetSettings();
+    const KeyboardType& type = KeyboardTypes[ShownKeyboardType(settings.KeyboardType)];
+    return KeyGrid{type.Columns, type.Rows, settings.No3D == 1 ? 0 : 2};
 }
 
 RECT ClientOnScreen(HWND window) {

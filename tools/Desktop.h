@@ -26,6 +26,16 @@ bool StartProgram(std::wstring commandLine, PROCESS_INFORMATION& process);
 // Runs a program to its end (half a minute at most) and returns its exit code.
 DWORD RunProgram(const std::wstring& commandLine);
 
+// The key grid that the settings file asks for, and the gap between keys of its flat or raised
+// look: what a test works out the Standard keyboard's cells from, apart from the keyboard's own
+// geometry.
+struct KeyGrid {
+    int columns;
+    int rows;
+    int margin;
+};
+KeyGrid CurrentGrid();
+
 RECT ClientOnScreen(HWND window);
 // Screen point at the centre of a key cell, and one just inside the top left of its face, away
 // from the label, the frame and the corners: the keyboard's own geometry for the settings file

@@ -5,6 +5,8 @@
 #include "tests/support/Files.h"
 #include "tests/support/Identity.h"
 
+#include <objbase.h>
+
 namespace {
 
 constexpr wchar_t InstalledDll[] = L"C:\\windows\\Plinkerpad.dll";
@@ -33,7 +35,9 @@ void CloseAll(const wchar_t* windowClass, PROCESS_INFORMATION& process) {
 
 } // namespace
 
+// Screen readers' calls to the panel's keyboard need COM on the test's thread.
 void KeyboardSession::SetUpTestSuite() {
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     PROCESS_INFORMATION none{};
     CloseAll(L"SipWndClass", none);
     CloseAll(L"Notepad", none);

@@ -59,6 +59,14 @@ void XHold(POINT at, int milliseconds) {
             " mouseup 1");
 }
 
+void XPress(POINT at) {
+    Xdotool("mousemove " + At(at) + " mousedown 1");
+}
+
+void XLift() {
+    Xdotool("mouseup 1");
+}
+
 void XType(const std::string& text) {
     Xdotool("type --delay 50 '" + text + "'");
 }

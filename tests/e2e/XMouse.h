@@ -10,5 +10,8 @@ void XDoubleClick(POINT at);
 void XDrag(POINT from, POINT to);
 // Presses the left button at the point and lifts it there after the given time.
 void XHold(POINT at, int milliseconds);
+// The two halves of a hold: the press at the point, and the lift wherever the pointer is.
+void XPress(POINT at);
+void XLift();
 // Types the text on the X keyboard into the window that has the focus.
 void XType(const std::string& text);

@@ -40,6 +40,7 @@ protected:
     // after stopping what ran before; as the panel does, it paints the keyboard before GetInfo.
     void Start(const TestSettings& wanted, bool registerCallback = true, bool getInfo = true) {
         Stop();
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); // as in the panel, for screen readers
         callback.Calls.clear();
         ChangeSettings(wanted);
         dll = std::make_unique<PlinkerpadDll>();
