@@ -44,10 +44,16 @@ bool HasKeys(const KeyboardMetrics& metrics) {
     return metrics.KeyWidth > 0 && metrics.KeyHeight > 0 && metrics.Columns > 0 && metrics.Rows > 0;
 }
 
+// The top left of the first cell: KeyMargin right of the strip and KeyMargin down.
+POINT GridOrigin(const KeyboardMetrics& metrics) {
+    return {metrics.StripWidth + metrics.KeyMargin, metrics.KeyMargin};
+}
+
 RECT GridCellRect(const KeyboardMetrics& metrics, int row, int column) {
+    const POINT origin = GridOrigin(metrics);
     RECT rect;
-    rect.left = metrics.StripWidth + metrics.KeyMargin + column * metrics.KeyWidth;
-    rect.top = metrics.KeyMargin + row * metrics.KeyHeight;
+    rect.left = origin.x + column * metrics.KeyWidth;
+    rect.top = origin.y + row * metrics.KeyHeight;
     rect.right = rect.left + metrics.KeyWidth;
     rect.bottom = rect.top + metrics.KeyHeight;
     return rect;
@@ -94,8 +100,9 @@ int KeyAt(int x, int y) {
     const KeyboardMetrics& metrics = GetSettings().Metrics;
     if (!HasKeys(metrics))
         return -1;
-    int gridX = x - metrics.KeyMargin - metrics.StripWidth;
-    int gridY = y - metrics.KeyMargin;
+    const POINT origin = GridOrigin(metrics);
+    int gridX = x - origin.x;
+    int gridY = y - origin.y;
     if (gridX < 0 || gridY < 0)
         return -1;
     int column = gridX / metrics.KeyWidth;
