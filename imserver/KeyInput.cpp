@@ -155,7 +155,7 @@ LRESULT HandleKeyMouse(HWND window, UINT message, LPARAM lParam) {
         StopKeyRepeat(window, *state);
         return 0;
     }
-    UpdateWindowGeometry(window, *state);
+    UpdateWindowGeometry(window);
     const Cell cell = CellAt(lParam);
     switch (message) {
     case WM_LBUTTONDOWN:

@@ -334,9 +334,7 @@ private:
         return window != nullptr && WindowStateOf(window) != nullptr ? window : nullptr;
     }
     // The keys shown now, by the window's geometry as a tap would find them.
-    static ShownKeys Keys(HWND shown) {
-        return ShownKeys(UpdateWindowGeometry(shown, *WindowStateOf(shown)));
-    }
+    static ShownKeys Keys(HWND shown) { return ShownKeys(UpdateWindowGeometry(shown)); }
     // The child a VARIANT names: CHILDID_SELF, a key or the strip.
     HRESULT Child(const VARIANT& child, LONG& id) const {
         HWND shown = Window();

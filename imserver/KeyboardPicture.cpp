@@ -74,6 +74,10 @@ void KeyboardPicture::Redraw(HDC target, const RECT& client, const Look& look) {
     valid = true;
 }
 
+bool KeyboardPicture::Shows(const RECT& client, int layout) const {
+    return valid && CurrentLook(client, layout) == drawn;
+}
+
 void KeyboardPicture::Paint(HDC target, const RECT& client, const RECT& area, int layout) {
     const Look look = CurrentLook(client, layout);
     if (look.Width <= 0 || look.Height <= 0)

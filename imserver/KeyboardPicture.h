@@ -16,6 +16,10 @@ public:
     KeyboardPicture(const KeyboardPicture&) = delete;
     KeyboardPicture& operator=(const KeyboardPicture&) = delete;
 
+    // True when the picture is the keyboard of that layout, look and size: painting it then
+    // changes nothing outside the area painted.
+    bool Shows(const RECT& client, int layout) const;
+
     // Paints the area of the keyboard (strip and every key in the normal look) into the target,
     // redrawing the picture first when the layout, the look or the size changed.
     void Paint(HDC target, const RECT& client, const RECT& area, int layout);

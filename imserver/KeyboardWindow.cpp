@@ -8,6 +8,7 @@
 #include "imserver/KeyRepeat.h"
 #include "imserver/KeyboardPicture.h"
 #include "imserver/KeyboardWindowState.h"
+#include "imserver/MovingKeyboard.h"
 #include "keyboard/ModuleInstance.h"
 
 #include <iterator>
@@ -95,38 +96,44 @@ LRESULT OnSetState(HWND window, UINT, WPARAM kind, LPARAM data) {
     return 0;
 }
 
-// What a paint draws of the area: the keyboard, or with a key pressed only that key, by the
-// settings as their file now holds them and the window's geometry.
-void DrawWindow(HWND window, HDC dc, const RECT& area) {
+// The keyboard in its normal look over the area, and the pressed key over it, in the same
+// geometry.
+void DrawWindow(HWND window, HDC dc, const RECT& area, int layout) {
     const KeyboardWindowState* state = WindowStateOf(window);
     if (state == nullptr)
         return;
     RECT client = {};
     GetClientRect(window, &client);
-    ReloadChangedSettings();
-    const int layout = UpdateWindowGeometry(window, *state);
-    if (state->pressedKey == 0)
-        NormalKeyboardPicture.Paint(dc, client, area, layout);
-    else
+    NormalKeyboardPicture.Paint(dc, client, area, layout);
+    if (state->pressedKey != 0)
         DrawKeyboard(dc, client, layout, state->pressedKey);
 }
 
-// Draws the pressed key at once, into the window's DC.
+// Draws the pressed key at once, into the window's DC, over the whole keyboard as a full paint
+// would draw it.
 void ShowPressedKey(HWND window) {
+    ReloadChangedSettings();
+    const int layout = UpdateWindowGeometry(window);
     const WindowDc dc(window);
     RECT client = {};
     GetClientRect(window, &client);
-    DrawWindow(window, dc.DC(), client);
+    DrawWindow(window, dc.DC(), client, layout);
 }
 
 LRESULT OnTimer(HWND window, UINT, WPARAM timer, LPARAM) {
-    if (timer != PressedKeyTimer)
+    switch (timer) {
+    case PressedKeyTimer: {
+        KillTimer(window, PressedKeyTimer);
+        const KeyboardWindowState* state = WindowStateOf(window);
+        if (state != nullptr && state->pressedKey != 0)
+            ShowPressedKey(window);
+        return 0;
+    }
+    case StripHoldTimer:
+        return OpenMenuOfHeldStrip(window);
+    default:
         return RepeatHeldKey(window, timer);
-    KillTimer(window, PressedKeyTimer);
-    const KeyboardWindowState* state = WindowStateOf(window);
-    if (state != nullptr && state->pressedKey != 0)
-        ShowPressedKey(window);
-    return 0;
+    }
 }
 
 const MessageEntry KeyboardMessages[] = {
@@ -142,7 +149,8 @@ const MessageEntry KeyboardMessages[] = {
 
 bool RegisterKeyboardWindowClass() {
     WNDCLASSW windowClass = {};
-    windowClass.style = CS_DBLCLKS;
+    // A window of another size shows another keyboard: all of it is drawn again.
+    windowClass.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = KeyboardWndProc;
     windowClass.hInstance = ModuleInstance;
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
@@ -165,9 +173,19 @@ HWND CreateKeyboardWindow(HWND panel, const KeyboardHandOver* handOver) {
                            ModuleInstance, const_cast<KeyboardHandOver*>(handOver));
 }
 
+// The panel's answer to a size request comes before the paint begins: the window then has its
+// new size, and the paint draws for it.
 LRESULT PaintKeyboard(HWND window) {
+    KeyboardWindowState* state = WindowStateOf(window);
+    ReloadChangedSettings();
+    FollowKeyboardSize(window, *state);
+    const int layout = UpdateWindowGeometry(window);
+    RECT client = {};
+    GetClientRect(window, &client);
+    if (!NormalKeyboardPicture.Shows(client, layout))
+        InvalidateRect(window, nullptr, FALSE);
     const PaintBracket paint(window);
-    DrawWindow(window, paint.DC(), paint.Area());
+    DrawWindow(window, paint.DC(), paint.Area(), layout);
     return 0;
 }
 

@@ -1,9 +1,10 @@
 // The keyboard window that the input method places in the input panel's window.
 #pragma once
 
+#include "foundation/WindowClasses.h"
 #include "platform/sip/sip.h"
 
-inline constexpr wchar_t KeyboardWindowClass[] = L"PlinkerpadWndCls";
+#include <windows.h>
 
 // Private message by which the input method object hands information to its window. Any
 // process can send or post it, so the window never reads through its lParam: it takes the
@@ -31,12 +32,14 @@ void UnregisterKeyboardWindowClass();
 // failure.
 HWND CreateKeyboardWindow(HWND panel, const KeyboardHandOver* handOver);
 
-// The WM_PAINT handler: reloads the settings if their file changed, recomputes the geometry and
-// draws. Returns 0.
+// The WM_PAINT handler: reloads the settings if their file changed, asks the panel for the size
+// of a keyboard that changed its size, recomputes the geometry and draws. When what is drawn
+// changed (the settings' look, the layout, the window's size), the whole window is drawn anew,
+// whatever part of it the system asked for. Returns 0.
 LRESULT PaintKeyboard(HWND window);
 
-// The window's timers: a held key's repeat, and the pressed key's drawing.
-enum KeyboardTimer : UINT_PTR { KeyRepeatTimer = 1, PressedKeyTimer = 2 };
+// The window's timers: a held key's repeat, the pressed key's drawing, and the strip's hold.
+enum KeyboardTimer : UINT_PTR { KeyRepeatTimer = 1, PressedKeyTimer = 2, StripHoldTimer = 3 };
 
 // The press reaches the application first: the pressed key is drawn a moment later (the
 // shortest timer, less than a frame of the screen), when its drawing no longer competes with the

@@ -19,17 +19,18 @@ void TurnPage() {
         AlternatePage = FirstPage;
 }
 
-int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state) {
+int UpdateWindowGeometry(HWND window) {
     // Between touches only: a held key's release is sent for the record of its press.
-    if (state.heldKey == 0)
+    const KeyboardWindowState* state = WindowStateOf(window);
+    if (state == nullptr || state->heldKey == 0)
         UpdateDigitOrder();
     UpdateTextPage();
     if (AlternatePage == TextPage && !HasSniplets(GetSettings()))
         AlternatePage = FirstPage;
     RECT client = {};
     GetClientRect(window, &client);
-    CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom,
-                                    state.dragging, AlternatePage, WindowDpi(window));
+    CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom, 0,
+                                    AlternatePage, WindowDpi(window));
     NotifyKeysShown(window, CurrentLayout);
     return CurrentLayout;
 }

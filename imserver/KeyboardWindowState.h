@@ -9,7 +9,8 @@ struct KeyboardHandOver;
 struct KeyboardWindowState {
     int pressedKey;        // 1 + slot of the key shown pressed; 0: none
     IIMCallback* callback; // the input panel's, not reference-counted; null until registered
-    RECT dockedRect;       // screen rectangle of the panel when the window was created
+    RECT dockedRect;       // screen rectangle of the panel when the window was created: the
+                           // keyboard docks at its bottom edge, between its sides
     int dragging;          // 1 while the handle strip is held
     POINT grabPoint;       // strip press, client coordinates
     POINT grabScreenPoint; // the same press on the screen
@@ -44,6 +45,7 @@ extern int CurrentLayout;
 
 // Brings the digit order (while no key is held) and the text page up to date with the settings
 // (without texts the keyboard leaves the text page for its first page), computes the geometry for
-// the window's client rectangle at its screen's DPI (floating while the strip is held, on the
-// current page) and makes its layout the current one.
-int UpdateWindowGeometry(HWND window, const KeyboardWindowState& state);
+// the window's client rectangle as it is now at its screen's DPI, on the current page, and makes
+// its layout the current one: what is drawn and what is hit always fit the window, a held strip
+// included.
+int UpdateWindowGeometry(HWND window);

@@ -57,7 +57,8 @@ if ! probe wait keyboard; then
 fi
 
 if [ -n "$interactive" ]; then
-    echo "Tap the keys to type into notepad; right-click the keyboard for Options or Quit."
+    echo "Tap the keys to type into notepad; for Options or Quit, right-click the keyboard or hold"
+    echo "a finger still on its grey strip for half a second."
     wait "$panel_pid" || true
     exit 0
 fi

@@ -3,6 +3,7 @@
 #include "foundation/Settings.h"
 #include "keyboard/KeyboardTypes.h"
 #include "setup/PlaceRect.h"
+#include "setup/RunningKeyboards.h"
 #include "setup/TDialog.h"
 
 #include <iterator>
@@ -76,12 +77,15 @@ std::vector<PageControl> FingerPage() {
 
 constexpr const wchar_t* SnipletsHeading = L"___ Sniplets _____________________________";
 
-// The file keeps what it held when it cannot be written; the record goes back to it.
+// The file keeps what it held when it cannot be written; the record goes back to it. What was
+// saved shows on the running keyboards at once.
 void SaveOrTell(bool (*save)()) {
     if (!save()) {
         AfxMessageBox(L"The settings could not be saved. They stay as they were.");
         LoadSettings();
+        return;
     }
+    RepaintRunningKeyboards();
 }
 
 // The page then shows the defaults, which the input method uses too; a save will be refused.

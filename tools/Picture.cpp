@@ -4,6 +4,7 @@
 #include <wrl/client.h>
 
 #include <cstring>
+#include <utility>
 
 using Microsoft::WRL::ComPtr;
 
@@ -88,4 +89,25 @@ bool Picture::SavePng(const std::wstring& path) const {
            SUCCEEDED(frame->WritePixels(static_cast<UINT>(height), static_cast<UINT>(Stride()),
                                         size, static_cast<BYTE*>(bits))) &&
            SUCCEEDED(frame->Commit()) && SUCCEEDED(encoder->Commit());
+}
+
+void PumpMessages() {
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageW(&message);
+}
+
+Picture SteadyScreen(const RECT& area, const Picture* before) {
+    Picture last = Picture::FromScreen(area);
+    for (int reading = 0; reading < 100; ++reading) {
+        PumpMessages();
+        Sleep(20);
+        Picture next = Picture::FromScreen(area);
+        const bool steady =
+            next.SamePixels(last) && (before == nullptr || !next.SamePixels(*before));
+        last = std::move(next);
+        if (steady)
+            break;
+    }
+    return last;
 }

@@ -33,3 +33,11 @@ private:
     void* bits = nullptr; // 24-bit rows, top row first, held by the bitmap
     OwnedBitmap bitmap;
 };
+
+// Handles the thread's waiting messages (its own windows' painting).
+void PumpMessages();
+
+// Wine shows a window's painting on the screen a moment later: the screen is read, the thread's
+// messages handled between readings, until it has left the picture before (when one is given)
+// and two readings agree; the last reading after two seconds.
+Picture SteadyScreen(const RECT& area, const Picture* before = nullptr);

@@ -73,29 +73,6 @@ void WriteSettings(Settings settings, int type, int colorType, int no3D, int key
     SaveSniplets();
 }
 
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-        DispatchMessageW(&message);
-}
-
-// Wine shows a window's painting on the screen a moment later: the screen is read until it has
-// left the picture before (the page shown until now) and two readings agree.
-Picture SteadyScreen(const RECT& area, const Picture* before) {
-    Picture last = Picture::FromScreen(area);
-    for (int reading = 0; reading < 100; ++reading) {
-        PumpMessages();
-        Sleep(20);
-        Picture next = Picture::FromScreen(area);
-        const bool steady =
-            next.SamePixels(last) && (before == nullptr || !next.SamePixels(*before));
-        last = std::move(next);
-        if (steady)
-            break;
-    }
-    return last;
-}
-
 // A tap on the page toggle, the first cell of every page.
 void TapPageToggle(HWND keyboard) {
     POINT centre = KeyCentre(keyboard, 0, 0);

@@ -24,7 +24,7 @@ bool RegisterPanelClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = PanelClassName;
+    windowClass.lpszClassName = PanelWindowClass;
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
@@ -106,6 +106,10 @@ HRESULT InputPanel::ApplyImInfo(const IMINFO& info) {
     if (window_ == nullptr)
         return E_UNEXPECTED;
     if ((info.fdwFlags & SIPF_DOCKED) != 0) {
+        // Docked, the panel spans the screen's bottom as high as the input method asks; an empty
+        // rectangle asks for no new height.
+        if (!IsRectEmpty(&info.rcSipRect))
+            dockedHeight_ = DockedPanelHeight(info.rcSipRect, ScreenSize());
         docked_ = true;
         MoveTo(DockedPanelRect(ScreenSize(), dockedHeight_));
     } else {
@@ -125,7 +129,7 @@ bool InputPanel::CreatePanelWindow() {
         return false;
     // Until the input method asks for its height, the panel takes the default docked place.
     const RECT rect = DockedPanelRect(ScreenSize(), DefaultPanelHeight);
-    window_ = CreateWindowExW(PanelExStyle, PanelClassName, L"Input Panel", PanelStyle, rect.left,
+    window_ = CreateWindowExW(PanelExStyle, PanelWindowClass, L"Input Panel", PanelStyle, rect.left,
                               rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
                               nullptr, instance_, this);
     return window_ != nullptr;

@@ -2,11 +2,9 @@
 // it through IInputMethod and never takes the focus from the application being typed into.
 #pragma once
 
+#include "foundation/WindowClasses.h"
 #include "platform/inputpanel/PanelCallback.h"
 #include "platform/sip/sip.h"
-
-// Window class of the panel window.
-inline constexpr wchar_t PanelClassName[] = L"SipWndClass";
 
 class InputPanel {
 public:
@@ -27,7 +25,8 @@ public:
     HWND Window() const { return window_; }
     bool Docked() const { return docked_; }
 
-    // SetImInfo: floating at the given screen rectangle, or back to the docked place.
+    // SetImInfo: floating at the given screen rectangle, or docked at the bottom of the screen,
+    // as high as the given rectangle.
     HRESULT ApplyImInfo(const IMINFO& info);
 
 private:

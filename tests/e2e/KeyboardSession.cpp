@@ -35,6 +35,18 @@ void CloseAll(const wchar_t* windowClass, PROCESS_INFORMATION& process) {
 
 } // namespace
 
+testing::AssertionResult WindowAt(HWND window, const RECT& expected) {
+    if (WaitFor([&] { return WindowRect(window) == expected; }, 5000))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure()
+           << "window at " << WindowRect(window) << ", not " << expected;
+}
+
+HWND ShownMenu() {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    return menu != nullptr && IsWindowVisible(menu) ? menu : nullptr;
+}
+
 // Screen readers' calls to the panel's keyboard need COM on the test's thread.
 void KeyboardSession::SetUpTestSuite() {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -61,6 +73,11 @@ void KeyboardSession::StartSession(int keyboardType, SettingValues others) {
     ASSERT_TRUE(WaitFor([&] { return (edit = FindNotepadEdit()) != nullptr; }));
     notepad = FindNotepad();
     ASSERT_TRUE(WaitFor([&] { return NotepadHasFocus(); }));
+    ASSERT_NO_FATAL_FAILURE(RestartPanel());
+}
+
+void KeyboardSession::RestartPanel() {
+    CloseAll(L"SipWndClass", panelProcess);
     ASSERT_TRUE(
         StartProgram(L"\"" + WinePath(PLINKER_PANEL) + L"\" " + PlinkerpadClassId, panelProcess));
     ASSERT_TRUE(WaitFor(KeyboardReady));
@@ -68,31 +85,60 @@ void KeyboardSession::StartSession(int keyboardType, SettingValues others) {
     keyboard = FindKeyboard();
 }
 
-// Clicks its way through the setup program as a user would; the program is ended whatever
-// happens, so that no window of it is left for the next test.
-void KeyboardSession::SaveFirstSniplet(const std::string& text) {
+// The program is ended whatever happens, so that no window of it is left for the next test; the
+// focus then goes back to notepad, as a user would tap it.
+void KeyboardSession::UseSetupProgram(const std::function<void(HWND main)>& use) {
     PROCESS_INFORMATION setup{};
     ASSERT_TRUE(StartProgram(L"\"" + WinePath(PLINKER_SETUP) + L"\"", setup));
     struct Ending {
         PROCESS_INFORMATION& process;
-        ~Ending() { CloseAll(L"#32770", process); }
-    } ending{setup};
+        HWND notepad;
+        ~Ending() {
+            CloseAll(L"#32770", process);
+            if (!WaitFor([&] { return GetForegroundWindow() == notepad; }, 3000))
+                SetForegroundWindow(notepad);
+        }
+    } ending{setup, notepad};
     HWND main = nullptr;
     ASSERT_TRUE(WaitFor([&] {
         return (main = FindWindowW(nullptr, L"Plinkerpad Setup")) && IsWindowVisible(main);
     }));
     UpdateWindow(main); // its paint places the buttons
-    XClick(Centre(WindowRect(GetDlgItem(main, 1001))));
+    use(main);
+}
+
+void KeyboardSession::EditPage(HWND main, int button, const wchar_t* title,
+                               const std::function<void(HWND page)>& edit) {
+    XClick(Centre(WindowRect(GetDlgItem(main, button))));
     HWND page = nullptr;
-    HWND field = nullptr;
-    ASSERT_TRUE(WaitFor([&] {
-        page = FindWindowW(nullptr, L"Sniplets");
-        return (field = FindWindowExW(page, nullptr, L"Edit", nullptr)) != nullptr;
-    }));
-    XClick(Centre(WindowRect(field)));
-    XType(text);
-    XClick(Centre(WindowRect(FindWindowExW(page, nullptr, L"Button", L"OK"))));
-    ASSERT_TRUE(WaitFor([&] { return !IsWindow(page); }));
+    ASSERT_TRUE(
+        WaitFor([&] { return (page = FindWindowW(nullptr, title)) && IsWindowVisible(page); }));
+    edit(page);
+    XKey("Return");
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(page); })) << title;
+}
+
+void KeyboardSession::ClickButton(HWND page, const wchar_t* text) {
+    HWND button = FindWindowExW(page, nullptr, L"Button", text);
+    ASSERT_NE(button, nullptr) << testing::PrintToString(std::wstring(text));
+    XClick(Centre(WindowRect(button)));
+}
+
+// Clicks its way through the Sniplets page as a user would.
+void KeyboardSession::SaveFirstSniplet(const std::string& text) {
+    UseSetupProgram([&](HWND main) {
+        XClick(Centre(WindowRect(GetDlgItem(main, 1001))));
+        HWND page = nullptr;
+        HWND field = nullptr;
+        ASSERT_TRUE(WaitFor([&] {
+            page = FindWindowW(nullptr, L"Sniplets");
+            return (field = FindWindowExW(page, nullptr, L"Edit", nullptr)) != nullptr;
+        }));
+        XClick(Centre(WindowRect(field)));
+        XType(text);
+        XClick(Centre(WindowRect(FindWindowExW(page, nullptr, L"Button", L"OK"))));
+        ASSERT_TRUE(WaitFor([&] { return !IsWindow(page); }));
+    });
 }
 
 void KeyboardSession::TearDown() {

@@ -7,8 +7,14 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <string>
+
+// Waits until the window stands at the rectangle; where it stands when it does not.
+testing::AssertionResult WindowAt(HWND window, const RECT& expected);
+// The menu that the panel shows; null while none is shown.
+HWND ShownMenu();
 
 struct Key {
     int row;
@@ -26,8 +32,19 @@ protected:
     // waits for both.
     void StartSession(int keyboardType, SettingValues others = {});
 
+    // Ends the panel and starts it again, with the settings file as it is now, docked.
+    void RestartPanel();
+
     // Real clicks on the centres of keys, laid out as the settings file says.
     void Tap(std::initializer_list<Key> keys);
+    // Starts the setup program, lets `use` work its main window, and ends the program.
+    void UseSetupProgram(const std::function<void(HWND main)>& use);
+    // In the setup program: opens the page by its button on the main window, lets `edit` change
+    // it and confirms it with the Return key (the page's OK), which saves it.
+    void EditPage(HWND main, int button, const wchar_t* title,
+                  const std::function<void(HWND page)>& edit);
+    // A real click on the page's button of that text.
+    void ClickButton(HWND page, const wchar_t* text);
     // Types the text into the first field of the setup program's Sniplets page, saves the page
     // and closes the setup program.
     void SaveFirstSniplet(const std::string& text);

@@ -69,8 +69,6 @@ TEST_F(Typing, HeldBackspaceDeletesSeveralCharactersAndAHeldDigitTypesOnce) {
 TEST_F(Typing, TextSetOnTheSetupProgramsSnipletsPageIsTypedByItsKey) {
     ASSERT_NO_FATAL_FAILURE(StartSession(0));
     ASSERT_NO_FATAL_FAILURE(SaveFirstSniplet("Tip 10 %"));
-    if (!WaitFor([&] { return NotepadHasFocus(); }, 3000))
-        SetForegroundWindow(notepad);
     Tap({{0, 0}, {0, 0}, {0, 1}}); // page toggle twice, the first text
     EXPECT_TRUE(NotepadShows(L"Tip 10 %"));
 }

@@ -51,7 +51,7 @@ void XDoubleClick(POINT at) {
 
 void XDrag(POINT from, POINT to) {
     Xdotool("mousemove " + At(from) + " mousedown 1 sleep 0.1 mousemove " + At(to) +
-            " sleep 0.1 mouseup 1");
+            " sleep 0.7 mouseup 1");
 }
 
 void XHold(POINT at, int milliseconds) {
@@ -69,4 +69,8 @@ void XLift() {
 
 void XType(const std::string& text) {
     Xdotool("type --delay 50 '" + text + "'");
+}
+
+void XKey(const std::string& name) {
+    Xdotool("key " + name);
 }

@@ -74,12 +74,22 @@ protected:
         EXPECT_FALSE(IsWindow(earlier)) << "the earlier keyboard lives on";
         EXPECT_EQ(FindWindowExW(panel, keyboard, L"PlinkerpadWndCls", nullptr), nullptr);
     }
-    // The capture or a pressed key (drawn alone, without the strip) left over; empty if none.
+    // The capture or a key shown pressed left over; empty if none. A pressed face is solid black
+    // up to its frame, where a normal face has its colour, clear of its label and picture.
     std::string LeftOver() {
         if (GetCapture() == keyboard)
             return "the keyboard still holds the capture";
         Repaint(true);
-        return Pixel(4, 30) == 0x808080 ? "" : "a key is still shown pressed"; // strip grey
+        const GridOracle grid = Grid();
+        const KeyboardType& type = KeyboardTypes[settings.KeyboardType];
+        for (int row = 0; row < type.Rows; ++row) {
+            for (int column = 0; column < type.Columns; ++column) {
+                const RECT face = grid.Face(column, row);
+                if (Pixel(face.left + 2, face.top + 2) == 0x000000)
+                    return "a key is still shown pressed";
+            }
+        }
+        return "";
     }
 
     RecordingCallback other; // gets nothing of a touch that began before it came

@@ -147,7 +147,8 @@ TEST(Geometry, WindowWithoutAPixelPerKeyHasNoKeys) {
 // The strip is pressed at (4, 30) of a keyboard whose client origin is (101, 151). A drop floats
 // it in its floating size (1.5 and 2 times as large with Large and Extra large keys), wholly on
 // screen, below the platform's bar (26 pixels); one-pixel moves are taps. Hiding and Showing change
-// only the shown bit; a double tap or a new Select docks it.
+// only the shown bit; a double tap docks it at the panel's bottom edge (230), as high as its type's
+// rows ask (23 each, 35 Large, 46 Extra large), and so does a new Select.
 using MovingKeyboard = SelectedKeyboard;
 
 TEST_F(MovingKeyboard, DragFloatsAndDoubleTapDocks) {
@@ -155,19 +156,20 @@ TEST_F(MovingKeyboard, DragFloatsAndDoubleTapDocks) {
         TestSettings Settings;
         POINT Drop;
         RECT Floating;
+        LONG DockedTop;
     } cases[] = {
-        {{1, 0, 0, 0}, {60, 40}, {157, 161, 272, 221}},
-        {{1, 0, 0, 1}, {60, 40}, {157, 161, 297, 236}},
-        {{1, 0, 0, 2}, {60, 40}, {157, 161, 332, 257}},
-        {{1, 0, 1, 2}, {60, 40}, {157, 161, 272, 241}}, // only "Numeric" has floating sizes
-        {{1, 0, 0, 0}, {-300, 40}, {0, 161, 115, 221}},
-        {{1, 0, 0, 0}, {60, -140}, {157, 26, 272, 86}},
-        {{1, 0, 0, 0}, {900, 40}, {525, 161, 640, 221}},
-        {{1, 0, 0, 0}, {60, 700}, {157, 420, 272, 480}},
-        {{1, 0, 0, 0}, {6, 30}, {103, 151, 218, 211}},
-        {{1, 1, 0, 0}, {6, 30}, {103, 151, 218, 211}},
-        {{1, 0, 0, 0, {}, 1}, {60, 40}, {157, 161, 330, 251}}, // Large: keys of 30
-        {{1, 0, 4, 0, {}, 2}, {60, 40}, {157, 161, 587, 321}}, // Extra large: keys of 40
+        {{1, 0, 0, 0}, {60, 40}, {157, 161, 272, 221}, 161},
+        {{1, 0, 0, 1}, {60, 40}, {157, 161, 297, 236}, 161},
+        {{1, 0, 0, 2}, {60, 40}, {157, 161, 332, 257}, 161},
+        {{1, 0, 1, 2}, {60, 40}, {157, 161, 272, 241}, 138}, // only "Numeric" has floating sizes
+        {{1, 0, 0, 0}, {-300, 40}, {0, 161, 115, 221}, 161},
+        {{1, 0, 0, 0}, {60, -140}, {157, 26, 272, 86}, 161},
+        {{1, 0, 0, 0}, {900, 40}, {525, 161, 640, 221}, 161},
+        {{1, 0, 0, 0}, {60, 700}, {157, 420, 272, 480}, 161},
+        {{1, 0, 0, 0}, {6, 30}, {103, 151, 218, 211}, 161},
+        {{1, 1, 0, 0}, {6, 30}, {103, 151, 218, 211}, 161},
+        {{1, 0, 0, 0, {}, 1}, {60, 40}, {157, 161, 330, 251}, 125}, // Large: keys of 30
+        {{1, 0, 4, 0, {}, 2}, {60, 40}, {157, 161, 587, 321}, 46},  // Extra large: keys of 40
     };
     for (const auto& c : cases) {
         Start(c.Settings);
@@ -184,7 +186,7 @@ TEST_F(MovingKeyboard, DragFloatsAndDoubleTapDocks) {
         Send(WM_LBUTTONUP, {4, 30});
         EXPECT_THAT(callback.Calls,
                     ElementsAre(ImInfoCall(SIPF_ON, c.Floating),
-                                ImInfoCall(SIPF_ON | SIPF_DOCKED, {100, 150, 340, 230})))
+                                ImInfoCall(SIPF_ON | SIPF_DOCKED, {100, c.DockedTop, 340, 230})))
             << "case " << &c - cases;
         EXPECT_EQ(VisibleBottom(), 480);
     }

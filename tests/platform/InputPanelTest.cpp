@@ -58,7 +58,8 @@ private:
     }
 };
 
-// Floating places are kept on the screen; docking takes the docked place whatever is given. The
+// Floating places are kept on the screen; docking takes the bottom of the screen, as high as
+// asked (an empty rectangle keeps the height, one taller than the screen gets the default). The
 // menu answers keys too: the posted keys are waiting for it when it opens (Quit is tried end to
 // end).
 TEST(InputPanel, OpenSetImInfoMenuAndCloseDriveTheMethodInThePlatformOrder) {
@@ -74,7 +75,7 @@ TEST(InputPanel, OpenSetImInfoMenuAndCloseDriveTheMethodInThePlatformOrder) {
         EXPECT_EQ(told.cbSize, sizeof(SIPINFO));
         EXPECT_EQ(told.fdwFlags, static_cast<DWORD>(SIPF_ON | (docked ? SIPF_DOCKED : 0)));
         EXPECT_EQ(told.rcSipRect, place);
-        EXPECT_EQ(told.rcVisibleDesktop, RECT({0, 0, cx, docked ? cy - 69 : cy}));
+        EXPECT_EQ(told.rcVisibleDesktop, RECT({0, 0, cx, docked ? place.top : cy}));
     };
     ASSERT_EQ(panel.Open(&method), S_OK);
     EXPECT_THAT(method.calls,
@@ -87,7 +88,9 @@ TEST(InputPanel, OpenSetImInfoMenuAndCloseDriveTheMethodInThePlatformOrder) {
         RECT given, panel;
     } changes[] = {
         {SIPF_ON, {100, 120, 215, 180}, {100, 120, 215, 180}},
-        {SIPF_ON | SIPF_DOCKED, {0, 0, 50, 50}, {0, cy - 69, cx, cy}},
+        {SIPF_ON | SIPF_DOCKED, {0, 0, 50, 92}, {0, cy - 92, cx, cy}},
+        {SIPF_ON | SIPF_DOCKED, {0, 0, 0, 0}, {0, cy - 92, cx, cy}},
+        {SIPF_ON | SIPF_DOCKED, {0, 0, 50, cy + 1}, {0, cy - 80, cx, cy}},
         {SIPF_ON, {cx - 20, cy - 10, cx + 95, cy + 50}, {cx - 115, cy - 60, cx, cy}},
         {SIPF_ON, {-5, -7, 110, 53}, {0, 0, 115, 60}},
         {SIPF_ON, {-5, -7, 110, 53}, {0, 0, 115, 60}}, // nothing new, nothing told
@@ -97,7 +100,7 @@ TEST(InputPanel, OpenSetImInfoMenuAndCloseDriveTheMethodInThePlatformOrder) {
         EXPECT_EQ(method.callback->SetImInfo(&info), S_OK);
         expectPanelAt(change.panel, (change.flags & SIPF_DOCKED) != 0);
     }
-    EXPECT_EQ(method.told.size(), 5u);
+    EXPECT_EQ(method.told.size(), 6u);
 
     HWND window = panel.Window();
     method.calls.clear();
