@@ -66,8 +66,9 @@ void KeyboardSession::TearDownTestSuite() {
         DeleteFileW(SettingsFile);
 }
 
-void KeyboardSession::StartSession(int keyboardType) {
-    WriteSettingsFile({{"KeyboardType", keyboardType}});
+void KeyboardSession::StartSession(int keyboardType, SettingValues others) {
+    others["KeyboardType"] = keyboardType;
+    WriteSettingsFile(others);
     ASSERT_TRUE(StartProgram(L"notepad.exe", notepadProcess));
     ASSERT_TRUE(WaitFor([&] { return (edit = FindNotepadEdit()) != nullptr; }));
     notepad = FindNotepad();
@@ -149,9 +150,8 @@ void KeyboardSession::TearDown() {
 }
 
 void KeyboardSession::Tap(std::initializer_list<Key> keys) {
-    const KeyGrid grid = CurrentGrid();
     for (const Key& key : keys)
-        XClick(KeyCentre(keyboard, grid, key.row, key.column));
+        XClick(KeyCentre(keyboard, key.row, key.column));
 }
 
 testing::AssertionResult KeyboardSession::NotepadShows(const std::wstring& text) {

@@ -31,7 +31,7 @@ TEST_F(Panel, DragOnTheStripFloatsThePanelWhichTypesAndDoubleClickDocksIt) {
 TEST_F(Panel, QuitInTheMenuOfARightClickOrOfAHeldStripEndsThePanel) {
     ASSERT_NO_FATAL_FAILURE(StartSession(0));
     const std::function<void()> ways[] = {
-        [&] { XClick(KeyCentre(keyboard, CurrentGrid(), 1, 2), 3); },
+        [&] { XClick(KeyCentre(keyboard, 1, 2), 3); },
         [&] {
             const RECT client = ClientOnScreen(keyboard);
             XHold(POINT{client.left + 4, client.top + 20}, 1000);

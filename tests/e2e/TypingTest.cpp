@@ -38,14 +38,25 @@ TEST_F(Typing, ShortcutKeysCopyPasteCutAndUndoThenHomeEuroAndDelete) {
                              L"212"));
 }
 
+// Large keys docked below notepad: the panel is as large as they ask (rows of 35 pixels, 9.3 mm
+// at 96 DPI), and real clicks on them type.
+TEST_F(Typing, LargeKeysDockedBelowNotepadType) {
+    ASSERT_NO_FATAL_FAILURE(StartSession(0, {{"KeySize", 1}}));
+    const RECT client = ClientOnScreen(keyboard);
+    EXPECT_GE((client.bottom - client.top) / 3, 34) << "rows of 9 mm";
+    EXPECT_GE(client.right - client.left, 5 * 35);
+    Tap({{0, 1}, {2, 3}, {1, 2}}); // 7 3 5
+    EXPECT_TRUE(NotepadShows(L"735"));
+}
+
 // Held for 1.5 s, Backspace deletes one zero after another, at most 1 + 1.25 s x 30 of them
 // however quick the system's repeat; a held "7" then types once, and ends any repeat left over.
 TEST_F(Typing, HeldBackspaceDeletesSeveralCharactersAndAHeldDigitTypesOnce) {
     ASSERT_NO_FATAL_FAILURE(StartSession(0));
     const std::wstring zeros(60, L'0');
     SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(zeros.c_str()));
-    XHold(KeyCentre(keyboard, CurrentGrid(), 0, 4), 1500); // BS
-    XHold(KeyCentre(keyboard, CurrentGrid(), 0, 1), 1500); // 7
+    XHold(KeyCentre(keyboard, 0, 4), 1500); // BS
+    XHold(KeyCentre(keyboard, 0, 1), 1500); // 7
     ASSERT_TRUE(WaitFor([&] { return ReadNotepadText().find(L'7') != std::wstring::npos; }));
     const std::wstring shown = ReadNotepadText();
     EXPECT_EQ(shown, std::wstring(shown.size() - 1, L'0') + L"7");
