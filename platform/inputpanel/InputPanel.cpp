@@ -13,6 +13,25 @@ constexpr DWORD PanelStyle = WS_POPUP | WS_CLIPCHILDREN;
 
 enum MenuCommand : UINT { OptionsCommand = 1, QuitCommand = 2 };
 
+// How often the panel looks whether another program has shown or activated a window.
+constexpr UINT_PTR KeepAboveTimer = 1;
+constexpr UINT KeepAboveInterval = 100; // milliseconds
+
+// The first visible window below the topmost ones: a window shown or brought to the front.
+HWND FirstOrdinaryWindow() {
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (IsWindowVisible(window) && (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0)
+            return window;
+    }
+    return nullptr;
+}
+
+bool OfThisProcess(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId();
+}
+
 SIZE ScreenSize() {
     return SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
@@ -39,6 +58,7 @@ const InputPanel::MessageHandler InputPanel::MessageHandlers[] = {
     {WM_MOUSEACTIVATE, &InputPanel::OnMouseActivate},
     {WM_WINDOWPOSCHANGED, &InputPanel::OnWindowPosChanged},
     {WM_CONTEXTMENU, &InputPanel::OnContextMenu},
+    {WM_TIMER, &InputPanel::OnTimer},
     {WM_CLOSE, &InputPanel::OnClose},
     {WM_DESTROY, &InputPanel::OnDestroy},
 };
@@ -84,6 +104,7 @@ HRESULT InputPanel::StartSelected() {
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
     method_->Showing();
+    SetTimer(window_, KeepAboveTimer, KeepAboveInterval, nullptr);
     return S_OK;
 }
 
@@ -183,6 +204,26 @@ LRESULT InputPanel::OnContextMenu(WPARAM, LPARAM lParam) {
         at = POINT{rect.left, rect.top};
     }
     ShowOptionsMenu(at);
+    return 0;
+}
+
+// Wine without a window manager keeps the X stacking of its windows only loosely in step with its
+// own z-order: a window that another program shows or activates goes to the top of the X stack,
+// over the topmost panel, which then lies under it on the screen and under the finger while Wine
+// still lists the panel first. Putting it first again with HWND_TOPMOST changes nothing, as it
+// is first already; leaving the topmost band and coming back into it restacks it. Wine tells no
+// other process of a window shown or activated, so the panel looks for one itself. Its own
+// windows (its menu) are left above it.
+LRESULT InputPanel::OnTimer(WPARAM, LPARAM) {
+    const StackTop now{GetForegroundWindow(), FirstOrdinaryWindow()};
+    if (now.foreground == stackTop_.foreground && now.firstOrdinary == stackTop_.firstOrdinary)
+        return 0;
+    stackTop_ = now;
+    if (now.foreground != nullptr && OfThisProcess(now.foreground))
+        return 0;
+    constexpr UINT Flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+    SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, Flags);
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, Flags);
     return 0;
 }
 

@@ -45,6 +45,8 @@ private:
     LRESULT OnMouseActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    // Keeps the panel above the windows that other programs show or activate after it.
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
     LRESULT OnClose(WPARAM wParam, LPARAM lParam);
     LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 
@@ -57,4 +59,10 @@ private:
     bool docked_ = true;
     RECT reportedRect_{};
     bool reportedDocked_ = false;
+    // The foreground window and the first window below the topmost ones, as last seen.
+    struct StackTop {
+        HWND foreground;
+        HWND firstOrdinary;
+    };
+    StackTop stackTop_{};
 };

@@ -41,6 +41,15 @@ void KeyboardSession::SetUpTestSuite() {
     ASSERT_TRUE(CopyFileW(WinePath(PLINKER_DLL).c_str(), InstalledDll, FALSE))
         << "error " << GetLastError();
     ASSERT_EQ(RunProgram(std::wstring(L"regsvr32 /s ") + InstalledDll), 0u) << "regsvr32";
+    // The keyboard's Options start the setup program where the device has it, and its Help the
+    // viewer with the document.
+    for (const auto& [from, to] : {std::pair{PLINKER_SETUP, L"PlinkerpadSetup.exe"},
+                                   {PLINKER_PEGHELP, L"PegHelp.exe"},
+                                   {PLINKER_HELP_DOCUMENT, L"Plinkerpad.Hlp.htm"}}) {
+        ASSERT_TRUE(
+            CopyFileW(WinePath(from).c_str(), (std::wstring(L"C:\\windows\\") + to).c_str(), FALSE))
+            << to << ": error " << GetLastError();
+    }
 }
 
 void KeyboardSession::TearDownTestSuite() {
