@@ -113,6 +113,12 @@ void KeyboardSession::Tap(std::initializer_list<Key> keys) {
         XClick(KeyCentre(keyboard, grid, key.row, key.column));
 }
 
+void KeyboardSession::ActivateNotepad() {
+    const RECT text = WindowRect(edit);
+    XClick(POINT{text.left + 20, text.top + 20});
+    ASSERT_TRUE(WaitFor([&] { return NotepadHasFocus(); }));
+}
+
 testing::AssertionResult KeyboardSession::NotepadShows(const std::wstring& text) {
     if (WaitFor([&] { return ReadNotepadText() == text; }, 5000))
         return testing::AssertionSuccess();

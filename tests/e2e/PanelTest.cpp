@@ -76,8 +76,7 @@ TEST_F(Panel, FloatingKeyboardStaysAboveNotepadAfterTheSetupProgramAndItsHelp) {
     const RECT client = ClientOnScreen(keyboard);
     XDrag(POINT{client.left + 4, client.top + 20}, Centre(WindowRect(notepad)));
     ASSERT_TRUE(WaitFor([&] { return !(WindowRect(panel) == docked); }));
-    XClick(POINT{WindowRect(notepad).left + 30, WindowRect(notepad).top + 60});
-    ASSERT_TRUE(WaitFor([&] { return NotepadHasFocus(); }));
+    ASSERT_NO_FATAL_FAILURE(ActivateNotepad());
     EXPECT_EQ(WindowFromPoint(Centre(WindowRect(keyboard))), keyboard);
     EXPECT_TRUE(WaitFor(KeyboardReady)) << "the screen shows the keyboard's strip";
     Tap({{2, 3}}); // 3

@@ -3,6 +3,7 @@
 
 #include "KeyboardSession.h"
 #include "XMouse.h"
+#include "tests/support/Files.h"
 
 namespace {
 
@@ -51,6 +52,33 @@ TEST_F(Typing, HeldBackspaceDeletesSeveralCharactersAndAHeldDigitTypesOnce) {
     EXPECT_EQ(shown, std::wstring(shown.size() - 1, L'0') + L"7");
     EXPECT_LT(shown.size(), zeros.size()) << "one Backspace only";
     EXPECT_GT(shown.size(), 20u) << "Backspace went on after the lift";
+}
+
+// Wine's console reads keys, not Unicode events: a line typed on the extended keyboard at cmd's
+// "set /p" prompt reaches cmd, which writes it to a file, the Shift of "*" included.
+TEST_F(Typing, ALineTypedIntoWinesConsoleReachesIt) {
+    ASSERT_NO_FATAL_FAILURE(StartSession(1));
+    const std::wstring line = L"C:\\console-line.txt";
+    DeleteFileW(line.c_str());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION console{};
+    std::wstring command = L"cmd.exe /v:on /c \"set /p typed=&& echo !typed!>" + line + L"\"";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE,
+                               nullptr, L"C:\\", &startup, &console));
+    ASSERT_TRUE(WaitFor([&] {
+        HWND foreground = GetForegroundWindow();
+        return foreground != nullptr && foreground != notepad && IsWindowVisible(foreground);
+    }));
+    Tap({{2, 1}, {2, 2}, {3, 2}, {1, 2}, {3, 0}, {1, 1}, {1, 4}}); // 1 2 . 5 * 4 RET
+    EXPECT_EQ(WaitForSingleObject(console.hProcess, 10000), WAIT_OBJECT_0)
+        << "the line did not end";
+    TerminateProcess(console.hProcess, 1);
+    CloseHandle(console.hThread);
+    CloseHandle(console.hProcess);
+    EXPECT_EQ(ReadBytes(line), "12.5*4\r\n");
+    DeleteFileW(line.c_str());
+    ActivateNotepad();
 }
 
 // The user's way to a text key: the setup program's Sniplets page, its first field typed on the
