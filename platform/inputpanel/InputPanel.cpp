@@ -43,7 +43,7 @@ bool RegisterPanelClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = PanelClassName;
+    windowClass.lpszClassName = SipWindowClass;
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
@@ -146,13 +146,18 @@ bool InputPanel::CreatePanelWindow() {
         return false;
     // Until the input method asks for its height, the panel takes the default docked place.
     const RECT rect = DockedPanelRect(ScreenSize(), DefaultPanelHeight);
-    window_ = CreateWindowExW(PanelExStyle, PanelClassName, L"Input Panel", PanelStyle, rect.left,
+    window_ = CreateWindowExW(PanelExStyle, SipWindowClass, L"Input Panel", PanelStyle, rect.left,
                               rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
                               nullptr, instance_, this);
     return window_ != nullptr;
 }
 
+// Other programs keep their full-screen windows above the docked panel.
 void InputPanel::MoveTo(const RECT& rect) {
+    if (docked_)
+        SetPropW(window_, SipDockedProperty, reinterpret_cast<HANDLE>(1));
+    else
+        RemovePropW(window_, SipDockedProperty);
     SetWindowPos(window_, HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left,
                  rect.bottom - rect.top, SWP_NOACTIVATE);
 }
@@ -233,6 +238,7 @@ LRESULT InputPanel::OnClose(WPARAM, LPARAM) {
 }
 
 LRESULT InputPanel::OnDestroy(WPARAM, LPARAM) {
+    RemovePropW(window_, SipDockedProperty);
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     window_ = nullptr;
     PostQuitMessage(0);

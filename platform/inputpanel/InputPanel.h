@@ -5,9 +5,6 @@
 #include "platform/inputpanel/PanelCallback.h"
 #include "platform/sip/sip.h"
 
-// Window class of the panel window.
-inline constexpr wchar_t PanelClassName[] = L"SipWndClass";
-
 class InputPanel {
 public:
     explicit InputPanel(HINSTANCE instance);
