@@ -1,6 +1,6 @@
 #include "KeyboardSession.h"
 
-#include "XMouse.h"
+#include "tests/support/XMouse.h"
 #include "tests/support/Rects.h"
 #include "tests/support/Files.h"
 #include "tests/support/Identity.h"

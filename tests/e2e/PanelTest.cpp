@@ -2,7 +2,7 @@
 // refuses. Settings changed under a running keyboard are tried on the input method itself.
 
 #include "KeyboardSession.h"
-#include "XMouse.h"
+#include "tests/support/XMouse.h"
 #include "tests/support/Rects.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // input method with a recording callback; here the way into notepad, one keyboard at a time.
 
 #include "KeyboardSession.h"
-#include "XMouse.h"
+#include "tests/support/XMouse.h"
 #include "tests/support/Files.h"
 
 namespace {

@@ -3,6 +3,7 @@
 #include "platform/inputpanel/ImRegistry.h"
 #include "platform/inputpanel/InputPanel.h"
 #include "platform/inputpanel/KeyEvents.h"
+#include "tests/support/FakeInputMethod.h"
 #include "tests/support/Identity.h"
 #include "tests/support/Rects.h"
 
@@ -17,53 +18,12 @@ namespace {
 
 using testing::ElementsAre;
 
-class FakeMethod final : public IInputMethod {
-public:
-    STDMETHODIMP QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++references); }
-    STDMETHODIMP_(ULONG) Release() override {
-        calls.push_back("Release");
-        return static_cast<ULONG>(--references);
-    }
-    STDMETHODIMP Select(HWND) override { return Record("Select"); }
-    STDMETHODIMP Deselect() override { return Record("Deselect"); }
-    STDMETHODIMP Showing() override { return Record("Showing"); }
-    STDMETHODIMP Hiding() override { return Record("Hiding"); }
-    STDMETHODIMP GetInfo(IMINFO* info) override {
-        info->fdwFlags = SIPF_DOCKED;
-        info->rcSipRect = RECT{0, 0, 130, 69};
-        return Record("GetInfo");
-    }
-    STDMETHODIMP ReceiveSipInfo(SIPINFO* info) override {
-        told.push_back(*info);
-        return Record("ReceiveSipInfo");
-    }
-    STDMETHODIMP RegisterCallback(IIMCallback* given) override {
-        callback = given;
-        return Record("RegisterCallback");
-    }
-    STDMETHODIMP GetImData(DWORD, void*) override { return E_NOTIMPL; }
-    STDMETHODIMP SetImData(DWORD, void*) override { return E_NOTIMPL; }
-    STDMETHODIMP UserOptionsDlg(HWND) override { return Record("UserOptionsDlg"); }
-
-    std::vector<std::string> calls;
-    std::vector<SIPINFO> told;
-    IIMCallback* callback = nullptr;
-    LONG references = 1;
-
-private:
-    HRESULT Record(const char* call) {
-        calls.push_back(call);
-        return S_OK;
-    }
-};
-
 // Floating places are kept on the screen; docking takes the docked place whatever is given. The
 // menu answers keys too: the posted keys are waiting for it when it opens (Quit is tried end to
 // end).
 TEST(InputPanel, OpenSetImInfoMenuAndCloseDriveTheMethodInThePlatformOrder) {
     const LONG cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    FakeMethod method;
+    FakeInputMethod method;
     InputPanel panel{GetModuleHandleW(nullptr)};
     // The place of the panel, and what the method was last told of it.
     const auto expectPanelAt = [&](const RECT& place, bool docked) {
