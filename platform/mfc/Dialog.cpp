@@ -82,7 +82,9 @@ int LowestControlBottom(HWND dialog) {
     int lowest = 0;
     RECT rect;
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (IsWindowVisible(child) && ::GetWindowRect(child, &rect) && rect.bottom > lowest)
+        // The dialog is not shown yet: its controls' own style says whether they will be.
+        if ((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0 && ::GetWindowRect(child, &rect) &&
+            rect.bottom > lowest)
             lowest = rect.bottom;
     }
     return lowest;
@@ -186,7 +188,7 @@ BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pRes
         FitVisibleDesktop();
         return TRUE;
     }
-    if (message == WM_VSCROLL && lParam == 0) {
+    if (message == WM_VSCROLL && lParam == 0 && (GetWindowLongW(m_hWnd, GWL_STYLE) & WS_VSCROLL)) {
         OnVScroll(wParam);
         *pResult = 0;
         return TRUE;

@@ -103,13 +103,20 @@ bool IsText(HWND control) {
     return lstrcmpiW(className, L"Static") == 0;
 }
 
-// The centre of the control, scrolled into view as a finger on the scroll bar would; it must
-// show above the panel and be the window under the point (texts let the point through).
+// The centre of the control, scrolled into view by real clicks on the arrows of the dialog's
+// scroll bar; it must show above the panel and be the window under the point (texts let the
+// point through).
 POINT TapPoint(HWND dialog, HWND control, const RECT& desktop) {
     const RECT visible = VisibleClient(dialog, desktop);
-    for (int i = 0; i < 50 && !PtInRect(&visible, Centre(WindowRect(control))); ++i) {
-        const bool below = Centre(WindowRect(control)).y >= visible.bottom;
-        SendMessageW(dialog, WM_VSCROLL, below ? SB_LINEDOWN : SB_LINEUP, 0);
+    const int arrowX = ClientOnScreen(dialog).right + GetSystemMetrics(SM_CXVSCROLL) / 2;
+    const int arrow = GetSystemMetrics(SM_CYVSCROLL) / 2;
+    for (int i = 0; i < 20 && !PtInRect(&visible, Centre(WindowRect(control))); ++i) {
+        const LONG top = WindowRect(control).top;
+        XClick(Centre(WindowRect(control)).y >= visible.bottom
+                   ? POINT{arrowX, visible.bottom - arrow}
+                   : POINT{arrowX, visible.top + arrow});
+        if (!PumpUntil([&] { return WindowRect(control).top != top; }))
+            break;
     }
     const POINT at = Centre(WindowRect(control));
     EXPECT_TRUE(PtInRect(&visible, at)) << WindowText(control) << " at " << WindowRect(control);
