@@ -9,6 +9,21 @@ namespace {
 
 using Typing = KeyboardSession;
 
+// Wine's console shows its window from a process of its own, conhost.exe.
+bool IsConsoleWindow(HWND window) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    wchar_t path[MAX_PATH] = L"";
+    DWORD size = MAX_PATH;
+    const bool named = process && QueryFullProcessImageNameW(process, 0, path, &size);
+    if (process)
+        CloseHandle(process);
+    const std::wstring name = path;
+    return named && name.size() >= 11 &&
+           _wcsicmp(name.c_str() + name.size() - 11, L"conhost.exe") == 0;
+}
+
 TEST_F(Typing, PageToggleSwitchesBetweenHexLettersTabReturnAndTheLowerCaseOfTheOtherPage) {
     ASSERT_NO_FATAL_FAILURE(StartSession(2));
     Tap({{0, 4}, {1, 0}, {2, 5}, {1, 6}}); // A TAB F RET
@@ -58,17 +73,20 @@ TEST_F(Typing, HeldBackspaceDeletesSeveralCharactersAndAHeldDigitTypesOnce) {
 // "set /p" prompt reaches cmd, which writes it to a file, the Shift of "*" included.
 TEST_F(Typing, ALineTypedIntoWinesConsoleReachesIt) {
     ASSERT_NO_FATAL_FAILURE(StartSession(1));
-    const std::wstring line = L"C:\\console-line.txt";
+    const std::wstring ready = L"C:\\console-ready.txt", line = L"C:\\console-line.txt";
+    DeleteFileW(ready.c_str());
     DeleteFileW(line.c_str());
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION console{};
-    std::wstring command = L"cmd.exe /v:on /c \"set /p typed=&& echo !typed!>" + line + L"\"";
+    std::wstring command =
+        L"cmd.exe /v:on /c \"echo.>" + ready + L"& set /p typed=&& echo !typed!>" + line + L"\"";
     ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE,
                                nullptr, L"C:\\", &startup, &console));
+    // cmd has started in the console, and the console's window has the focus.
     ASSERT_TRUE(WaitFor([&] {
-        HWND foreground = GetForegroundWindow();
-        return foreground != nullptr && foreground != notepad && IsWindowVisible(foreground);
+        return GetFileAttributesW(ready.c_str()) != INVALID_FILE_ATTRIBUTES &&
+               IsConsoleWindow(GetForegroundWindow());
     }));
     Tap({{2, 1}, {2, 2}, {3, 2}, {1, 2}, {3, 0}, {1, 1}, {1, 4}}); // 1 2 . 5 * 4 RET
     EXPECT_EQ(WaitForSingleObject(console.hProcess, 10000), WAIT_OBJECT_0)
@@ -78,6 +96,7 @@ TEST_F(Typing, ALineTypedIntoWinesConsoleReachesIt) {
     CloseHandle(console.hProcess);
     EXPECT_EQ(ReadBytes(line), "12.5*4\r\n");
     DeleteFileW(line.c_str());
+    DeleteFileW(ready.c_str());
     ActivateNotepad();
 }
 
