@@ -16,6 +16,9 @@ enum MenuCommand : UINT { OptionsCommand = 1, QuitCommand = 2 };
 // How often the panel looks whether another program has shown or activated a window.
 constexpr UINT_PTR KeepAboveTimer = 1;
 constexpr UINT KeepAboveInterval = 100; // milliseconds
+// A window raises itself when its program gets to it, which on a loaded machine can be a while
+// after it came to the front: the panel goes on restacking itself for so many looks after.
+constexpr int RaisesAfterChange = 20;
 
 // The first visible window below the topmost ones: a window shown or brought to the front.
 HWND FirstOrdinaryWindow() {
@@ -221,11 +224,12 @@ LRESULT InputPanel::OnContextMenu(WPARAM, LPARAM lParam) {
 // windows (its menu) are left above it.
 LRESULT InputPanel::OnTimer(WPARAM, LPARAM) {
     const StackTop now{GetForegroundWindow(), FirstOrdinaryWindow()};
-    if (now.foreground == stackTop_.foreground && now.firstOrdinary == stackTop_.firstOrdinary)
-        return 0;
+    if (now.foreground != stackTop_.foreground || now.firstOrdinary != stackTop_.firstOrdinary)
+        raisesLeft_ = RaisesAfterChange;
     stackTop_ = now;
-    if (now.foreground != nullptr && OfThisProcess(now.foreground))
+    if (raisesLeft_ == 0 || (now.foreground != nullptr && OfThisProcess(now.foreground)))
         return 0;
+    --raisesLeft_;
     constexpr UINT Flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
     SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, Flags);
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, Flags);

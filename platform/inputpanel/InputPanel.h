@@ -62,4 +62,5 @@ private:
         HWND firstOrdinary;
     };
     StackTop stackTop_{};
+    int raisesLeft_ = 0; // looks to come that restack the panel
 };
