@@ -3,7 +3,7 @@
 // state of a held key.
 
 #include "KeyboardSession.h"
-#include "XMouse.h"
+#include "tests/support/XMouse.h"
 #include "tests/support/AccessibleReader.h"
 #include "tests/support/Rects.h"
 

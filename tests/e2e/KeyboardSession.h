@@ -50,6 +50,8 @@ protected:
     void SaveFirstSniplet(const std::string& text);
     // Waits until notepad holds the text; false, with what it holds reported, when it does not.
     testing::AssertionResult NotepadShows(const std::wstring& text);
+    // Clicks into notepad's text, away from the keyboard, as a user goes back to it.
+    void ActivateNotepad();
     bool NotepadHasFocus() const { return GetForegroundWindow() == notepad; }
 
     HWND notepad = nullptr;
