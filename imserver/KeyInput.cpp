@@ -12,13 +12,13 @@ namespace {
 
 struct Cell {
     int Slot; // -1: no key under the point
-    int Column;
     int Row;
+    int Column;
 };
 
 Cell CellOfSlot(int slot) {
     const int columns = GetSettings().Metrics.Columns;
-    return {slot, slot % columns, slot / columns};
+    return {slot, slot / columns, slot % columns};
 }
 
 // Mouse points are unsigned 16-bit here: points left of or above the window lie on no key, nor
@@ -28,22 +28,11 @@ Cell CellAt(LPARAM lParam) {
     return slot < 0 || !HoldsKey(CurrentLayout, slot) ? Cell{-1, 0, 0} : CellOfSlot(slot);
 }
 
-// Marks the cells of one key (both cells of a two-cell key) for repainting, without erasing;
-// vertically without the margin.
-void InvalidateKeyCell(HWND window, int row, int column, const KeyDef& key) {
-    const KeyboardMetrics& metrics = GetSettings().Metrics;
-    const int gridLeft = metrics.KeyMargin + HandleStripWidth;
-    RECT cell = {column * metrics.KeyWidth + gridLeft, row * metrics.KeyHeight,
-                 (column + 1) * metrics.KeyWidth + gridLeft, (row + 1) * metrics.KeyHeight};
-    if (key.GetHorizontalSpan() < 0)
-        cell.left -= metrics.KeyWidth;
-    else if (key.GetHorizontalSpan() > 0)
-        cell.right += metrics.KeyWidth;
-    if (key.GetVerticalSpan() < 0)
-        cell.top -= metrics.KeyHeight;
-    else if (key.GetVerticalSpan() > 0)
-        cell.bottom += metrics.KeyHeight;
-    InvalidateRect(window, &cell, FALSE);
+// Marks the cells of the key in the cell (both cells of a two-cell key) for repainting, without
+// erasing.
+void InvalidateKeyCells(HWND window, const Cell& cell) {
+    const RECT cells = KeyCellsRect(cell.Row, cell.Column, LayoutKey(CurrentLayout, cell.Slot));
+    InvalidateRect(window, &cells, FALSE);
 }
 
 // The key shown pressed (1 + slot, 0: none); readers hear of the key that changed.
@@ -61,8 +50,7 @@ void ShowPressed(HWND window, KeyboardWindowState& state, int pressedKey) {
 void ClearHighlight(HWND window, KeyboardWindowState& state) {
     if (state.touch.pressedKey == 0)
         return;
-    const Cell cell = CellOfSlot(state.touch.pressedKey - 1);
-    InvalidateKeyCell(window, cell.Row, cell.Column, LayoutKey(CurrentLayout, cell.Slot));
+    InvalidateKeyCells(window, CellOfSlot(state.touch.pressedKey - 1));
     CancelPressedKeyShow(window);
     ShowPressed(window, state, 0);
 }

@@ -30,7 +30,9 @@ KeyboardPicture::Look KeyboardPicture::CurrentLook(const RECT& client, int layou
             metrics.KeyMargin,
             client.right - client.left,
             client.bottom - client.top,
-            TextPageRevision()};
+            TextPageRevision(),
+            KeyboardsRevision(),
+            metrics.Scale};
 }
 
 void KeyboardPicture::Release() {

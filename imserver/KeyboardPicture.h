@@ -39,11 +39,13 @@ private:
         int KeyMargin;
         LONG Width;
         LONG Height;
-        int TextRevision; // the text page's keys change within its layout
+        int TextRevision;   // the text page's keys change within its layout
+        int LayoutRevision; // and the built-in pages' keys with the digit order
+        int Scale;          // the label font and the pictures follow the key size
         // Every field above (a field added is added here), so that looks compare as a whole.
         auto Fields() const {
             return std::tie(Pictures, Layout, ColorType, No3D, Columns, Rows, KeyWidth, KeyHeight,
-                            KeyMargin, Width, Height, TextRevision);
+                            KeyMargin, Width, Height, TextRevision, LayoutRevision, Scale);
         }
         bool operator==(const Look& other) const { return Fields() == other.Fields(); }
     };

@@ -56,7 +56,7 @@ protected:
     int Docked(int keyboardType, int page = FirstPage) {
         GetSettings().KeyboardType = keyboardType;
         GetSettings().No3D = 0;
-        return ComputeGeometry(0, 0, 238, 78, 0, page);
+        return ComputeGeometry(0, 0, 238, 78, 0, page, StandardDpi);
     }
 };
 
@@ -202,7 +202,7 @@ TEST_F(Model, KeysAreFoundInTheirCellsAndTwoCellKeysHaveOneFace) {
 
 TEST_F(Model, AWindowWithoutAPixelPerKeyHasNoKeys) {
     for (const SIZE size : {SIZE{15, 80}, SIZE{240, 4}, SIZE{-20, -20}}) {
-        EXPECT_EQ(ComputeGeometry(0, 0, size.cx, size.cy, 0, 0), 0);
+        EXPECT_EQ(ComputeGeometry(0, 0, size.cx, size.cy, 0, 0, StandardDpi), 0);
         EXPECT_EQ(KeyAt(11, 2), -1);
         EXPECT_EQ(KeyFaceRect(0, 0, 0).Slot, -1);
     }
