@@ -32,8 +32,10 @@ void DrawWindow(HWND window, KeyboardWindowState& state, HDC dc, const RECT& are
 // new size, and the paint draws for it.
 LRESULT PaintKeyboard(HWND window) {
     KeyboardWindowState* state = WindowStateOf(window);
-    if (state == nullptr)
+    if (state == nullptr) {
+        const PaintBracket nothing(window); // a window without its state draws nothing
         return 0;
+    }
     ReloadKeyboardSettings();
     FollowKeyboardSize(window, state->drag, state->panel);
     const int layout = ShownLayout(window);

@@ -33,7 +33,7 @@ TEST_F(Accessible, TextKeysAreNamedByTheirTextsAndReadersHearOfPressesAndPages) 
         SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_STATECHANGE, nullptr, RecordEvent,
                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     events.clear();
-    TapCell(1, 0);
+    TapCell(0, 1);
     TapCell(0, 0);
     TapCell(0, 0);
     PumpMessages();

@@ -7,7 +7,7 @@ namespace {
 
 using KeyInput = SelectedKeyboard;
 
-// Cells are column, row; (0, 0) is the page toggle. Lower case travels with the capital's
+// Cells are points {column, row}; (0, 0) is the page toggle. Lower case travels with the capital's
 // virtual key; control shortcuts send four events at the press. The decimal key types the first
 // character of the locale's separator, the other one what the locale does not use: the test runs
 // again under other separators (see CMakeLists.txt), an override made the user's for the run.
@@ -54,7 +54,7 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
     for (const auto& c : cases) {
         Start({1, 0, c.KeyboardType, 0, c.Texts, 0, c.PhoneOrder});
         for (const POINT& cell : c.Cells)
-            TapCell(cell.x, cell.y);
+            TapCell(cell.y, cell.x);
         EXPECT_EQ(callback.Calls, c.Calls) << "case " << &c - cases;
     }
     if (*original != L'\0')
@@ -66,14 +66,14 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
 TEST_F(KeyInput, NothingIsSentWithoutACallbackOrAKey) {
     Start(TestSettings{}, false);
     Drag(80, 40);
-    Send(WM_LBUTTONDOWN, Grid().Centre(1, 0));
+    Send(WM_LBUTTONDOWN, Grid().Centre(0, 1));
     method->RegisterCallback(&callback);
     PumpMessages();
-    Send(WM_LBUTTONUP, Grid().Centre(1, 0)); // its press was never sent: no release either
-    const RECT last = Grid().Face(4, 2);
+    Send(WM_LBUTTONUP, Grid().Centre(0, 1)); // its press was never sent: no release either
+    const RECT last = Grid().Face(2, 4);
     Tap({last.right + 2, 10});
     Tap({40, last.bottom + 2});
-    const POINT eight = Grid().Centre(2, 0);
+    const POINT eight = Grid().Centre(0, 2);
     Tap(eight);
     Send(WM_LBUTTONDBLCLK, eight);
     Send(WM_LBUTTONUP, eight);
@@ -99,7 +99,7 @@ TEST_F(KeyRepeat, EditingKeysRepeatWhileHeldAndNoOtherKeyDoes) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Tap.front());
         Start({1, 0, c.KeyboardType, 0});
-        const POINT at = Grid().Centre(c.Cell.x, c.Cell.y);
+        const POINT at = Grid().Centre(c.Cell.y, c.Cell.x);
         Send(WM_LBUTTONDOWN, at);
         UpdateWindow(keyboard);
         EXPECT_TRUE(c.Repeats ? AwaitCalls(4) : Rest() <= 1) << "one tick draws the key pressed";
@@ -116,11 +116,11 @@ TEST_F(KeyRepeat, EditingKeysRepeatWhileHeldAndNoOtherKeyDoes) {
 // Phone order set while "7" is held shows at the next touch: the held key is released as the "7"
 // it was, and the same cell then types "1".
 TEST_F(KeyInput, TheDigitOrderChangesBetweenTouches) {
-    Send(WM_LBUTTONDOWN, Grid().Centre(1, 0));
+    Send(WM_LBUTTONDOWN, Grid().Centre(0, 1));
     ChangeSettings({1, 0, 0, 0, {}, 0, 1});
     Repaint();
-    Send(WM_LBUTTONUP, Grid().Centre(1, 0));
-    TapCell(1, 0);
+    Send(WM_LBUTTONUP, Grid().Centre(0, 1));
+    TapCell(0, 1);
     EXPECT_EQ(callback.Calls, Typed({{'7', '7', 1}, {'1', '1', 1}}));
 }
 
