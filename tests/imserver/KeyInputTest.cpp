@@ -7,7 +7,7 @@ namespace {
 
 using KeyInput = SelectedKeyboard;
 
-// Cells are points {column, row}; (0, 0) is the page toggle. Lower case travels with the capital's
+// Cells are {row, column}; {0, 0} is the page toggle. Lower case travels with the capital's
 // virtual key; control shortcuts send four events at the press. The decimal key types the first
 // character of the locale's separator, the other one what the locale does not use: the test runs
 // again under other separators (see CMakeLists.txt), an override made the user's for the run.
@@ -26,35 +26,35 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
     const std::string smile = "x\xF0\x9F\x98\x80";
     const struct {
         int KeyboardType;
-        std::vector<POINT> Cells;
+        std::vector<Cell> Cells;
         std::vector<std::string> Calls;
         std::vector<std::string> Texts = {};
         int PhoneOrder = 0;
     } cases[] = {
         // clang-format off
-        {0, {{1, 0}, {4, 0}, {0, 1}, {4, 2}},
+        {0, {{0, 1}, {0, 4}, {1, 0}, {2, 4}},
             Typed({{'7', '7', 1}, {8, 8, 1}, {9, 9, 1}, {point, point, 1}})},
-        {0, {{0, 0}, {1, 0}, {4, 2}, {0, 0}, {1, 0}},
+        {0, {{0, 0}, {0, 1}, {2, 4}, {0, 0}, {0, 1}},
             Typed({{'(', '(', 1}, {39, 39, 0}, {'7', '7', 1}})},
-        {1, {{0, 0}, {1, 0}, {4, 2}}, {"vkey 0xa2 4", "vkey 0x58 4", "vkey 0x58 6", "vkey 0xa2 6",
+        {1, {{0, 0}, {0, 1}, {2, 4}}, {"vkey 0xa2 4", "vkey 0x58 4", "vkey 0x58 6", "vkey 0xa2 6",
                                        "vkey 0xa2 4", "vkey 0x5a 4", "vkey 0x5a 6", "vkey 0xa2 6"}},
-        {2, {{5, 0}, {0, 0}, {1, 1}}, Typed({{'B', 'B', 1}, {'B', 'b', 1}})},
-        {4, {{6, 2}, {6, 3}, {2, 3}, {9, 2}, {4, 3}, {5, 3}},
+        {2, {{0, 5}, {0, 0}, {1, 1}}, Typed({{'B', 'B', 1}, {'B', 'b', 1}})},
+        {4, {{2, 6}, {3, 6}, {3, 2}, {2, 9}, {3, 4}, {3, 5}},
             Typed({{13, 13, 1}, {13, 13, 1}, {32, 32, 1}, {35, 35, 0}, {point, point, 1},
                    {other, other, 1}})},
-        {0, {{0, 0}, {0, 0}, {1, 0}, {2, 0}, {4, 2}, {0, 0}, {0, 0}, {0, 0}, {3, 0}},
+        {0, {{0, 0}, {0, 0}, {0, 1}, {0, 2}, {2, 4}, {0, 0}, {0, 0}, {0, 0}, {0, 3}},
             {"string Hello", "string " + smile}, {"Hello", "", smile}},
-        {0, {{1, 0}, {2, 2}, {3, 1}, {0, 2}},
+        {0, {{0, 1}, {2, 2}, {1, 3}, {2, 0}},
             Typed({{'1', '1', 1}, {'8', '8', 1}, {'6', '6', 1}, {'0', '0', 1}}), {}, 1},
-        {4, {{3, 0}, {5, 2}, {4, 1}, {0, 0}, {3, 0}},
+        {4, {{0, 3}, {2, 5}, {1, 4}, {0, 0}, {0, 3}},
             Typed({{'1', '1', 1}, {'9', '9', 1}, {'5', '5', 1}, {'1', '1', 1}}), {}, 1},
-        {5, {{1, 0}, {7, 0}}, Typed({{'1', '1', 1}, {'7', '7', 1}}), {}, 1},
+        {5, {{0, 1}, {0, 7}}, Typed({{'1', '1', 1}, {'7', '7', 1}}), {}, 1},
         // clang-format on
     };
     for (const auto& c : cases) {
         Start({1, 0, c.KeyboardType, 0, c.Texts, 0, c.PhoneOrder});
-        for (const POINT& cell : c.Cells)
-            TapCell(cell.y, cell.x);
+        for (const Cell& cell : c.Cells)
+            TapCell(cell.Row, cell.Column);
         EXPECT_EQ(callback.Calls, c.Calls) << "case " << &c - cases;
     }
     if (*original != L'\0')
@@ -88,18 +88,18 @@ using KeyRepeat = SelectedKeyboard;
 TEST_F(KeyRepeat, EditingKeysRepeatWhileHeldAndNoOtherKeyDoes) {
     const struct {
         int KeyboardType;
-        POINT Cell;
+        Cell At;
         std::vector<std::string> Tap;
         bool Repeats;
     } cases[] = {
-        {4, {9, 0}, Typed({{8, 8, 1}}), true},
-        {4, {8, 3}, Typed({{40, 40, 0}}), true},
-        {4, {3, 0}, Typed({{'7', '7', 1}}), false},
+        {4, {0, 9}, Typed({{8, 8, 1}}), true},
+        {4, {3, 8}, Typed({{40, 40, 0}}), true},
+        {4, {0, 3}, Typed({{'7', '7', 1}}), false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Tap.front());
         Start({1, 0, c.KeyboardType, 0});
-        const POINT at = Grid().Centre(c.Cell.y, c.Cell.x);
+        const POINT at = Grid().Centre(c.At.Row, c.At.Column);
         Send(WM_LBUTTONDOWN, at);
         UpdateWindow(keyboard);
         EXPECT_TRUE(c.Repeats ? AwaitCalls(4) : Rest() <= 1) << "one tick draws the key pressed";

@@ -59,15 +59,15 @@ TEST_F(Painting, FacesCornersAndPictures) {
     struct {
         TestSettings Settings;
         bool Alternate;
-        int Column, Row;
+        int Row, Column;
         COLORREF Face, Corner;
         const wchar_t* Picture;
     } const cases[] = {
-        {{0, 0, 0, 0}, false, 1, 0, White, White, nullptr},
-        {{1, 0, 0, 0}, false, 4, 2, Gray, CornerGray, nullptr},
-        {{2, 0, 0, 0}, false, 1, 0, 0xFFA0A0, CornerGray, nullptr}, // a digit
+        {{0, 0, 0, 0}, false, 0, 1, White, White, nullptr},
+        {{1, 0, 0, 0}, false, 2, 4, Gray, CornerGray, nullptr},
+        {{2, 0, 0, 0}, false, 0, 1, 0xFFA0A0, CornerGray, nullptr}, // a digit
         {{1, 0, 0, 0}, false, 0, 0, Gray, 0, L"BMP_NUMLOCK_INV"},
-        {{2, 0, 0, 0}, true, 3, 0, 0xB0FFFF, 0, L"BMP_HOME"},
+        {{2, 0, 0, 0}, true, 0, 3, 0xB0FFFF, 0, L"BMP_HOME"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);

@@ -12,6 +12,11 @@
 #include <functional>
 #include <memory>
 
+// A cell of the key grid.
+struct Cell {
+    int Row, Column;
+};
+
 // Where the keys of a docked keyboard belong at 96 DPI, worked out afresh from the keyboard-type
 // records.
 struct GridOracle {
