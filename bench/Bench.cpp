@@ -309,11 +309,12 @@ void ReadNames(HWND window, bool byChild) {
 // of ButtonDialog.exe.
 void BenchReadingNames() {
     WriteSettingsFile(SettingValues{{"KeyboardType", 4}});
-    PROCESS_INFORMATION panel{}, dialog{};
+    const StartedProcess panel =
+        StartProgram(L"\"" + WinePath(PLINKER_PANEL) + L"\" " + PlinkerpadClassId);
+    StartedProcess dialog;
     HWND buttons = nullptr;
-    if (StartProgram(L"\"" + WinePath(PLINKER_PANEL) + L"\" " + PlinkerpadClassId, panel) &&
-        WaitFor(KeyboardReady) &&
-        StartProgram(L"\"" + WinePath(PLINKER_BUTTON_DIALOG) + L"\"", dialog) &&
+    if (panel.Started && WaitFor(KeyboardReady) &&
+        (dialog = StartProgram(L"\"" + WinePath(PLINKER_BUTTON_DIALOG) + L"\"")).Started &&
         WaitFor([&] { return (buttons = FindWindowW(L"#32770", L"Forty buttons")) != nullptr; })) {
         HWND keyboard = FindKeyboard();
         Report("names of the keyboard",
@@ -324,13 +325,10 @@ void BenchReadingNames() {
         std::printf("reading names: the panel or the dialog did not start\n");
     }
     PostMessageW(FindPanel(), WM_CLOSE, 0, 0);
-    PostThreadMessageW(dialog.dwThreadId, WM_QUIT, 0, 0);
-    for (PROCESS_INFORMATION* process : {&panel, &dialog}) {
-        if (process->hProcess != nullptr &&
-            WaitForSingleObject(process->hProcess, 5000) != WAIT_OBJECT_0)
-            TerminateProcess(process->hProcess, 1);
-        CloseHandle(process->hThread);
-        CloseHandle(process->hProcess);
+    PostThreadMessageW(dialog.ThreadId, WM_QUIT, 0, 0);
+    for (const StartedProcess* started : {&panel, &dialog}) {
+        if (started->Process && WaitForSingleObject(started->Process, 5000) != WAIT_OBJECT_0)
+            TerminateProcess(started->Process, 1);
     }
 }
 
