@@ -5,8 +5,8 @@
 #include "bench/TapPathBench.h"
 #include "bench/Timing.h"
 #include "foundation/Settings.h"
-#include "tests/imserver/ImServerHarness.h"
 #include "tests/support/AccessibleReader.h"
+#include "tests/support/ImServerHarness.h"
 #include "tools/Desktop.h"
 
 #include <cstdio>
