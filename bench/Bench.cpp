@@ -90,7 +90,8 @@ std::string SnipletsSection() {
     return section;
 }
 
-// The reload every paint does, with the setup program's file and with twelve texts added to it.
+// The reload a paint does once the settings file has changed, with the setup program's file and
+// with twelve texts added to it.
 void BenchLoadSettings() {
     const std::wstring path = SettingsFilePath();
     const auto load = [] { LoadSettings(); };
@@ -194,7 +195,8 @@ void BenchPaints(HWND panel, HWND keyboard) {
         const Blit blit(keyboard); // a window DC of its own for each figure
         Report(name, Compare(100, paint, blit), "BitBlt 240x80");
     }
-    // What the platform alone costs any paint here: the paint cycle and the settings reload.
+    // What the platform alone costs a paint that reloads the settings, as these paints do just
+    // after the file is written: the paint cycle and the reload.
     HWND empty = CreateBenchWindow(L"PlinkerpadBenchPaint", EmptyPaintWndProc, panel);
     ShowWindow(empty, SW_SHOWNA);
     const Blit blit(keyboard);
