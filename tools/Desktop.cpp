@@ -4,6 +4,8 @@
 #include "keyboard/Geometry.h"
 #include "keyboard/KeyboardTypes.h"
 
+#include <utility>
+
 namespace {
 
 RECT CellOnScreen(HWND keyboard, const KeyGrid& grid, int row, int column) {
