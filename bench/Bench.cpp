@@ -311,7 +311,7 @@ void ReadNames(HWND window, bool byChild) {
 // of ButtonDialog.exe.
 void BenchReadingNames() {
     WriteSettingsFile(SettingValues{{"KeyboardType", 4}});
-    const StartedProcess panel =
+    StartedProcess panel =
         StartProgram(L"\"" + WinePath(PLINKER_PANEL) + L"\" " + PlinkerpadClassId);
     StartedProcess dialog;
     HWND buttons = nullptr;
