@@ -2,6 +2,7 @@
 // the settings reload, a full keyboard paint, a tap through to the callback and a tap through to
 // the character in another application; and the pace of a held key's repeats beside the system
 // setting's.
+#include "bench/SizesBench.h"
 #include "bench/TapPathBench.h"
 #include "bench/Timing.h"
 #include "foundation/Settings.h"
@@ -210,9 +211,16 @@ void BenchPaints(HWND panel, HWND keyboard) {
     DestroyWindow(empty);
 }
 
+// The centre of a key cell of the keyboard as a mouse message carries it.
+LPARAM CellCentre(HWND keyboard, int row, int column) {
+    POINT centre = KeyCentre(keyboard, row, column);
+    ScreenToClient(keyboard, &centre);
+    return PointParam(centre.x, centre.y);
+}
+
 void BenchTap(HWND keyboard, const CountingCallback& callback) {
     WriteSettingsFile({1, 0, 0, 0});
-    const LPARAM seven = PointParam(11 + 45 + 20, 2 + 10); // "7" of the numeric keyboard
+    const LPARAM seven = CellCentre(keyboard, 0, 1); // "7" of the numeric keyboard
     HWND idle = CreateBenchWindow(L"PlinkerpadBenchIdle", IdleWndProc, nullptr);
     const auto tap = [&] {
         SendMessageW(keyboard, WM_LBUTTONDOWN, MK_LBUTTON, seven);
@@ -244,7 +252,7 @@ public:
 // second beside what the platform documents for the setting (2.5 to 30 in even steps), and the
 // first repeat's delay beside 250 ms.
 void BenchKeyRepeat(IInputMethod* method, HWND keyboard) {
-    const LPARAM backspace = PointParam(11 + 4 * 45 + 20, 2 + 10);
+    const LPARAM backspace = CellCentre(keyboard, 0, 4);
     for (const DWORD speed : {31ul, 20ul, 10ul}) {
         const SystemKeyRepeat setting(0, speed);
         PressTimingCallback timing;
@@ -336,7 +344,21 @@ void BenchReadingNames() {
 
 } // namespace
 
-int main() {
+// With --key-sizes only what the key sizes give on this prefix's screen (and on a 192 DPI one
+// the paint of the largest keyboard): `make bench` runs it again in prefixes of 144 and 192 DPI.
+// With --start-up only the start-up, so that a library built before can be set beside it.
+int main(int argc, char** argv) {
+    const std::string only = argc == 2 ? argv[1] : "";
+    if (only == "--key-sizes") {
+        BenchKeySizes();
+        BenchLargestPaint();
+    } else if (only == "--start-up") {
+        BenchStartUp();
+    }
+    if (!only.empty()) {
+        RemoveSettingsFile();
+        return 0;
+    }
     SYSTEM_INFO system;
     GetNativeSystemInfo(&system);
     std::printf("Plinkerpad benchmark: %lu processors; medians of %d rounds\n",
@@ -344,6 +366,8 @@ int main() {
     BenchLoadSettings();
     BenchLoadLargeSettings();
     BenchKeyboard();
+    BenchStartUp();
+    BenchKeySizes();
     BenchTapPath();
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     BenchReadingNames();

@@ -95,7 +95,7 @@ public:
             !programs.Start(PLINKER_PANEL, PlinkerpadClassId, KeyboardReady) ||
             !programs.Start(PLINKER_TAP_RELAY, L"", RelayShown))
             return false;
-        seven = KeyCentre(FindKeyboard(), CurrentGrid(), 0, 1);
+        seven = KeyCentre(FindKeyboard(), 0, 1);
         relay = Centre(TapRelayRect);
         return TargetInFront();
     }

@@ -50,6 +50,7 @@ using OwnedLocal = OwnedHandle<HLOCAL, LocalFree>;
 using OwnedMenu = OwnedHandle<HMENU, DestroyMenu>;
 using OwnedBrush = OwnedHandle<HBRUSH, DeleteObject>;
 using OwnedBitmap = OwnedHandle<HBITMAP, DeleteObject>;
+using OwnedFont = OwnedHandle<HFONT, DeleteObject>;
 using OwnedMemoryDc = OwnedHandle<HDC, DeleteDC>;
 using OwnedImageList = OwnedHandle<HIMAGELIST, ImageList_Destroy>;
 

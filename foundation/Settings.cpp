@@ -25,6 +25,8 @@ const PersistedSetting PersistedSettings[] = {
     {L"GeneralSettings", L"No3D", &Settings::No3D, 1},
     {L"Keyboard", L"FloatingSizeType", &Settings::FloatingSizeType, 0},
     {L"Keyboard", L"KeyboardType", &Settings::KeyboardType, 0},
+    {L"Keyboard", L"KeySize", &Settings::KeySize, 0},
+    {L"Keyboard", L"PhoneOrder", &Settings::PhoneOrder, 0},
 };
 
 constexpr const wchar_t* SnipletSection = L"Sniplets";

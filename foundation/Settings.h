@@ -14,6 +14,8 @@ struct KeyboardMetrics {
     int KeyWidth;
     int KeyHeight;
     int KeyMargin;
+    int StripWidth; // the handle strip at the left edge; the grid starts KeyMargin right of it
+    int Scale;      // key size x screen DPI, in units where 192 is Standard at 96 DPI
 };
 
 // The user's own texts of the text page, one per text key; an empty text is no text.
@@ -33,6 +35,8 @@ struct Settings {
     KeyboardMetrics Metrics; // not stored
     int No3D;
     std::wstring Sniplets[SnipletCount]; // "Text1" to "Text12" of section "Sniplets"
+    int KeySize;    // 0 Standard, 1 Large (1.5 x), 2 Extra large (2 x); any other: Standard
+    int PhoneOrder; // 1: the digit rows in telephone order, 1 2 3 on top
 };
 
 // The process's one instance, created on first use and never freed.
@@ -41,12 +45,12 @@ Settings& GetSettings();
 // True when at least one of the sniplets holds a text.
 bool HasSniplets(const Settings& settings);
 
-// Fills the eight persisted fields and the sniplets from the settings file, each falling back to
+// Fills the persisted fields and the sniplets from the settings file, each falling back to
 // its default, and tells how the file was read. When it was not (missing, unreadable, too large)
 // the fields hold their defaults; `SaveSettings` does not write over a file too large to be read.
 TextFileRead LoadSettings();
 
-// Writes the eight persisted fields, not the sniplets; false when the file could not be written (it
+// Writes the persisted fields, not the sniplets; false when the file could not be written (it
 // then stays as it was).
 bool SaveSettings();
 

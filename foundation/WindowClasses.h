@@ -1,6 +1,5 @@
-// The window classes by which programs find each other on the desktop: the input panel's window
-// and the keyboard window that the input method places in it.
+// The window class of the keyboard window that the input method places in the input panel's
+// window, by which the setup program finds running keyboards on the desktop.
 #pragma once
 
-inline constexpr wchar_t PanelWindowClass[] = L"SipWndClass";
 inline constexpr wchar_t KeyboardWindowClass[] = L"PlinkerpadWndCls";

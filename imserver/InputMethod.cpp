@@ -1,6 +1,7 @@
 #include "imserver/InputMethod.h"
 
 #include "foundation/Process.h"
+#include "foundation/ScreenDpi.h"
 #include "foundation/Settings.h"
 #include "imserver/KeyboardWindowState.h"
 #include "imserver/PanelStates.h"
@@ -32,8 +33,8 @@ void EnsureGeometry(HWND window) {
     RECT client = {};
     if (window != nullptr)
         GetClientRect(window, &client);
-    CurrentLayout =
-        ComputeGeometry(client.left, client.top, client.right, client.bottom, 0, AlternatePage);
+    CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom, 0,
+                                    AlternatePage, WindowDpi(window));
 }
 
 // The keyboards are built once per loaded library, before any key can be tapped; the first build
@@ -153,7 +154,7 @@ STDMETHODIMP InputMethod::GetInfo(IMINFO* info) {
 // Floating, the platform's visible desktop ends higher by the height of its bar.
 STDMETHODIMP InputMethod::ReceiveSipInfo(SIPINFO* info) {
     if (info != nullptr && GetSettings().SipState == static_cast<int>(ShownFloating))
-        info->rcVisibleDesktop.bottom -= PlatformBarHeight;
+        info->rcVisibleDesktop.bottom -= PlatformBarHeightAt(WindowDpi(keyboardWindow));
     if (keyboardWindow != nullptr)
         SendMessageW(keyboardWindow, WM_USER_SETSTATE, SetStateFollowParent,
                      reinterpret_cast<LPARAM>(info));

@@ -231,19 +231,7 @@ void SendCtrlShortcut(IIMCallback* callback, BYTE letter) {
     callback->SendVirtualKey(VK_LCONTROL, SilentKeyUp);
 }
 
-// Vertically the cell is invalidated without the margin.
 void InvalidateKeyCell(HWND window, int column, int row, const KeyDef& key) {
-    const KeyboardMetrics& metrics = GetSettings().Metrics;
-    const int gridLeft = metrics.KeyMargin + HandleStripWidth;
-    RECT cell = {column * metrics.KeyWidth + gridLeft, row * metrics.KeyHeight,
-                 (column + 1) * metrics.KeyWidth + gridLeft, (row + 1) * metrics.KeyHeight};
-    if (key.GetHorizontalSpan() < 0)
-        cell.left -= metrics.KeyWidth;
-    else if (key.GetHorizontalSpan() > 0)
-        cell.right += metrics.KeyWidth;
-    if (key.GetVerticalSpan() < 0)
-        cell.top -= metrics.KeyHeight;
-    else if (key.GetVerticalSpan() > 0)
-        cell.bottom += metrics.KeyHeight;
-    InvalidateRect(window, &cell, FALSE);
+    const RECT cells = KeyCellsRect(row, column, key);
+    InvalidateRect(window, &cells, FALSE);
 }

@@ -2,32 +2,52 @@
 
 #include "foundation/OwnedHandle.h"
 #include "foundation/Settings.h"
+#include "imserver/KeyLabels.h"
 #include "keyboard/BuildKeyboards.h"
 #include "keyboard/ColorSchemes.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/KeyLayouts.h"
 
-namespace {
+#include <algorithm>
 
-constexpr UINT LabelFormat = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-// The user's texts may be longer than their key: they end in an ellipsis then.
-constexpr UINT TextLabelFormat = LabelFormat | DT_END_ELLIPSIS;
-constexpr int PictureSize = 16;
+namespace {
 
 void DrawShadow(HDC dc, const RECT& rect) {
     Rectangle(dc, rect.left + 1, rect.top + 1, rect.right + 1, rect.bottom + 1);
 }
 
+// Pictures keep the Standard keyboard's proportion to their key, about two thirds of its height,
+// in the largest size there is that fits inside the key.
+int PictureSizeFor(const RECT& face) {
+    if (GetSettings().Metrics.Scale == StandardScale)
+        return SmallestPictureSize;
+    const LONG room = std::min(face.right - face.left, face.bottom - face.top) - 2 * ContentInset;
+    return PictureSizeAtMost(std::min<int>(ScaledSize(SmallestPictureSize), room));
+}
+
+// Centred, never stretched; the smallest size when the size's pictures cannot be loaded.
+void DrawPicture(int image, HDC dc, const RECT& face, HIMAGELIST smallest) {
+    int size = PictureSizeFor(face);
+    HIMAGELIST pictures = KeyPictureList(size);
+    int index = PictureIndexInStrip(image);
+    if (size == SmallestPictureSize || pictures == nullptr || index < 0) {
+        size = SmallestPictureSize;
+        pictures = smallest;
+        index = image;
+    }
+    ImageList_Draw(pictures, index, dc, face.left + (face.right - face.left - size) / 2,
+                   face.top + (face.bottom - face.top - size) / 2, ILD_NORMAL);
+}
+
 void DrawContent(const KeyDef& key, HDC dc, RECT& rect, HIMAGELIST images) {
     if (key.GetImage() == -1) {
-        std::wstring label = key.GetLabel();
-        DrawTextW(dc, label.c_str(), static_cast<int>(label.size()), &rect,
-                  key.IsTextKey() ? TextLabelFormat : LabelFormat);
+        if (key.IsTextKey())
+            DrawTextLabel(dc, key.GetLabel(), rect);
+        else
+            DrawLabel(dc, key.GetLabel(), rect);
         return;
     }
-    ImageList_Draw(images, key.GetImage(), dc,
-                   rect.left + (rect.right - rect.left - PictureSize) / 2,
-                   rect.top + (rect.bottom - rect.top - PictureSize) / 2, ILD_NORMAL);
+    DrawPicture(key.GetImage(), dc, rect, images);
 }
 
 void DrawCorners(HDC dc, const RECT& rect) {
@@ -39,7 +59,8 @@ void DrawCorners(HDC dc, const RECT& rect) {
 
 void DrawStrip(HDC dc, const RECT& client) {
     const SelectedObject brush(dc, GetStockObject(GRAY_BRUSH));
-    Rectangle(dc, client.left, client.top, client.left + HandleStripWidth, client.bottom);
+    Rectangle(dc, client.left, client.top, client.left + GetSettings().Metrics.StripWidth,
+              client.bottom);
 }
 
 } // namespace
@@ -56,8 +77,11 @@ void DrawKey(const KeyDef& key, HDC dc, RECT rect, HIMAGELIST images, bool press
         ++rect.bottom;
     }
     Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
-    if (!pressed)
-        DrawContent(key, dc, rect, images);
+    DrawContent(key, dc, rect, images);
+    if (pressed) {
+        const RECT inside = {rect.left + 1, rect.top + 1, rect.right - 1, rect.bottom - 1};
+        InvertRect(dc, &inside);
+    }
     if (HasSoftCorners(settings.ColorType))
         DrawCorners(dc, rect);
 }

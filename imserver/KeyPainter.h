@@ -8,7 +8,8 @@
 #include <commctrl.h>
 
 // One key into the rectangle, in the current settings' colours and look; the pressed look is
-// solid black. The flat look widens the rectangle by one pixel to the right and downward.
+// black with its label or picture in white. The flat look widens the rectangle by one pixel to
+// the right and downward.
 void DrawKey(const KeyDef& key, HDC dc, RECT rect, HIMAGELIST images, bool pressed);
 
 // The keyboard into any device context with the metrics of the last geometry: with no key

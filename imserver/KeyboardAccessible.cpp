@@ -20,7 +20,7 @@ constexpr wchar_t StripName[] = L"Handle strip";
 constexpr wchar_t PressAction[] = L"Press";
 
 // The keys of a layout as children: the slot of each key's first cell, in reading order. A
-// two-cell key is one child; the empty cells of the text page are none.
+// two-cell key is one child; the empty cells of the text page, blank keys, are none.
 struct ShownKeys {
     int Layout = -1;
     int Slots[SlotsPerLayout] = {};
@@ -31,7 +31,8 @@ struct ShownKeys {
         for (int row = 0; row < metrics.Rows; ++row) {
             for (int column = 0; column < metrics.Columns; ++column) {
                 const int slot = row * metrics.Columns + column;
-                if (KeyFaceRect(row, column, layout).Slot == slot && Count < SlotsPerLayout)
+                if (KeyFaceRect(row, column, layout).Slot == slot && HoldsKey(layout, slot) &&
+                    Count < SlotsPerLayout)
                     Slots[Count++] = slot;
             }
         }
@@ -65,13 +66,13 @@ RECT ChildRect(HWND window, const ShownKeys& keys, LONG child) {
     RECT client = {};
     GetClientRect(window, &client);
     if (child == keys.StripChild())
-        return {0, 0, HandleStripWidth, client.bottom};
+        return {0, 0, GetSettings().Metrics.StripWidth, client.bottom};
     return child == CHILDID_SELF ? client : KeyRect(keys, child);
 }
 
 // As the mouse finds them: the strip first, then the key of the cell.
 LONG ChildAt(const ShownKeys& keys, POINT point) {
-    if (point.x <= GetSettings().Metrics.KeyMargin + HandleStripWidth)
+    if (point.x <= GetSettings().Metrics.KeyMargin + GetSettings().Metrics.StripWidth)
         return keys.StripChild();
     const int slot = KeyAt(point.x, point.y);
     return slot < 0 ? CHILDID_SELF : keys.ChildOfSlot(slot);

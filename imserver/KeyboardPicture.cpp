@@ -23,7 +23,8 @@ bool KeyboardPicture::Look::operator==(const Look& other) const {
            No3D == other.No3D && Columns == other.Columns && Rows == other.Rows &&
            KeyWidth == other.KeyWidth && KeyHeight == other.KeyHeight &&
            KeyMargin == other.KeyMargin && Width == other.Width && Height == other.Height &&
-           TextRevision == other.TextRevision;
+           TextRevision == other.TextRevision && LayoutRevision == other.LayoutRevision &&
+           Scale == other.Scale;
 }
 
 KeyboardPicture::Look KeyboardPicture::CurrentLook(const RECT& client, int layout) {
@@ -40,7 +41,9 @@ KeyboardPicture::Look KeyboardPicture::CurrentLook(const RECT& client, int layou
             metrics.KeyMargin,
             client.right - client.left,
             client.bottom - client.top,
-            TextPageRevision()};
+            TextPageRevision(),
+            KeyboardsRevision(),
+            metrics.Scale};
 }
 
 void KeyboardPicture::Release() {

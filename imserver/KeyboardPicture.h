@@ -38,7 +38,9 @@ private:
         int KeyMargin;
         LONG Width;
         LONG Height;
-        int TextRevision; // the text page's keys change within its layout
+        int TextRevision;   // the text page's keys change within its layout
+        int LayoutRevision; // and the built-in pages' keys with the digit order
+        int Scale;          // the label font and the pictures follow the key size
         bool operator==(const Look& other) const;
     };
     static Look CurrentLook(const RECT& client, int layout);

@@ -1,7 +1,9 @@
 #include "imserver/KeyboardWindowState.h"
 
+#include "foundation/ScreenDpi.h"
 #include "foundation/Settings.h"
 #include "imserver/KeyboardAccessible.h"
+#include "keyboard/BuildKeyboards.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/TextPage.h"
 
@@ -18,13 +20,17 @@ void TurnPage() {
 }
 
 int UpdateWindowGeometry(HWND window) {
+    // Between touches only: a held key's release is sent for the record of its press.
+    const KeyboardWindowState* state = WindowStateOf(window);
+    if (state == nullptr || state->heldKey == 0)
+        UpdateDigitOrder();
     UpdateTextPage();
     if (AlternatePage == TextPage && !HasSniplets(GetSettings()))
         AlternatePage = FirstPage;
     RECT client = {};
     GetClientRect(window, &client);
-    CurrentLayout =
-        ComputeGeometry(client.left, client.top, client.right, client.bottom, 0, AlternatePage);
+    CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom, 0,
+                                    AlternatePage, WindowDpi(window));
     NotifyKeysShown(window, CurrentLayout);
     return CurrentLayout;
 }

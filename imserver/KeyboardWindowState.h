@@ -43,8 +43,9 @@ void TurnPage();
 // The layout index of the latest geometry; -1 until any geometry has been computed.
 extern int CurrentLayout;
 
-// Brings the text page up to date with the settings (without texts the keyboard leaves it for
-// its first page), computes the geometry for the window's client rectangle as it is now, on the
-// current page, and makes its layout the current one: what is drawn and what is hit always fit
-// the window, a held strip included.
+// Brings the digit order (while no key is held) and the text page up to date with the settings
+// (without texts the keyboard leaves the text page for its first page), computes the geometry for
+// the window's client rectangle as it is now at its screen's DPI, on the current page, and makes
+// its layout the current one: what is drawn and what is hit always fit the window, a held strip
+// included.
 int UpdateWindowGeometry(HWND window);

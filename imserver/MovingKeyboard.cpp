@@ -1,5 +1,6 @@
 #include "imserver/MovingKeyboard.h"
 
+#include "foundation/ScreenDpi.h"
 #include "foundation/Settings.h"
 #include "imserver/KeyboardWindow.h"
 #include "imserver/PanelStates.h"
@@ -22,7 +23,7 @@ POINT PointOf(LPARAM lParam) {
 }
 
 bool OnStrip(const POINT& point) {
-    return point.x <= GetSettings().Metrics.KeyMargin + HandleStripWidth;
+    return point.x <= GetSettings().Metrics.KeyMargin + GetSettings().Metrics.StripWidth;
 }
 
 bool Moved(const POINT& from, const POINT& to) {
@@ -34,10 +35,10 @@ void Notify(KeyboardWindowState& state) {
         state.callback->SetImInfo(&state.imInfo);
 }
 
-// The floating keyboard's panel size by the settings. The window's own geometry is computed again
-// after it: what is drawn and hit always fits the window as it is.
+// The floating keyboard's panel size by the settings and the window's screen. The window's own
+// geometry is computed again after it: what is drawn and hit always fits the window as it is.
 SIZE FloatingPanelSize(HWND window) {
-    ComputeGeometry(0, 0, 0, 0, 1, AlternatePage);
+    ComputeGeometry(0, 0, 0, 0, 1, AlternatePage, WindowDpi(window));
     const KeyboardMetrics& metrics = GetSettings().Metrics;
     const SIZE size = {metrics.PanelWidth, metrics.PanelHeight};
     UpdateWindowGeometry(window);
@@ -50,15 +51,15 @@ int DockedPanelHeight(HWND window) {
     return GetSettings().Metrics.PanelHeight;
 }
 
-// The floating keyboard stays wholly on the screen, its strip within reach; the left and top
-// limits win on a screen too small for it.
-RECT FloatingRect(POINT topLeft, SIZE size) {
+// The floating keyboard stays wholly on the screen, its strip within reach, below the platform's
+// bar at the screen's DPI; the left and top limits win on a screen too small for it.
+RECT FloatingRect(POINT topLeft, SIZE size, int dpi) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     int left = std::min<int>(topLeft.x, screenWidth - size.cx);
     int top = std::min<int>(topLeft.y, screenHeight - size.cy);
     left = std::max<int>(left, 0);
-    top = std::max(top, PlatformBarHeight);
+    top = std::max(top, PlatformBarHeightAt(dpi));
     return {left, top, left + size.cx, top + size.cy};
 }
 
@@ -89,7 +90,7 @@ void Drop(HWND window, KeyboardWindowState& state, POINT point) {
     if (!Moved(state.grabScreenPoint, point))
         return;
     const POINT topLeft = {point.x - state.grabPoint.x, point.y - state.grabPoint.y};
-    state.imInfo.rcSipRect = FloatingRect(topLeft, FloatingPanelSize(window));
+    state.imInfo.rcSipRect = FloatingRect(topLeft, FloatingPanelSize(window), WindowDpi(window));
     state.imInfo.fdwFlags = ShownFloating;
     GetSettings().SipState = ShownFloating;
     Notify(state);
@@ -172,7 +173,7 @@ void FollowKeyboardSize(HWND window, KeyboardWindowState& state) {
         const SIZE size = FloatingPanelSize(window);
         if (size.cx == asked.right - asked.left && size.cy == asked.bottom - asked.top)
             return;
-        wanted = FloatingRect({panel.left, panel.top}, size);
+        wanted = FloatingRect({panel.left, panel.top}, size, WindowDpi(window));
     }
     state.imInfo.rcSipRect = wanted;
     Notify(state);

@@ -7,6 +7,8 @@
 #include "keyboard/ModuleInstance.h"
 
 #include <cstring>
+#include <utility>
+#include <vector>
 
 OwnedImageList KeyImageList;
 std::wstring DecimalSeparator;
@@ -14,11 +16,28 @@ std::wstring DecimalSeparator;
 namespace {
 
 constexpr COLORREF TransparentColor = 0x00FFFFFF;
-constexpr int KeyPictureSize = 16;
+
+// The larger sizes of the pictures, smallest first, each a strip of every picture in KeyPicture
+// order (resources/make_key_pictures.py draws them).
+struct PictureStrip {
+    int Size;
+    const wchar_t* Resource;
+};
+constexpr PictureStrip KeyPictureStrips[] = {{24, L"BMP_PICTURES_24"},
+                                             {32, L"BMP_PICTURES_32"},
+                                             {48, L"BMP_PICTURES_48"},
+                                             {64, L"BMP_PICTURES_64"}};
+constexpr int StripCount = sizeof(KeyPictureStrips) / sizeof(KeyPictureStrips[0]);
+// Their lists, made when first wanted: a start-up draws only the smallest pictures.
+OwnedImageList StripLists[StripCount];
 // Room for the separator and its terminator.
 constexpr int SeparatorBufferSize = 5;
 
 bool Built = false;
+// The digit order the built-in layouts were last filled in (the PhoneOrder setting is 1), and
+// how often they were filled.
+bool FilledInPhoneOrder = false;
+int Revision = 0;
 
 // The index KeyImageList gave each picture, -1 for one that could not be loaded or added.
 int PictureIndex[KeyPictureCount];
@@ -32,7 +51,7 @@ struct BuiltKey {
 };
 
 void LoadKeyPictures() {
-    KeyImageList.Attach(ImageList_Create(KeyPictureSize, KeyPictureSize, ILC_MASK, 1, 0));
+    KeyImageList.Attach(ImageList_Create(SmallestPictureSize, SmallestPictureSize, ILC_MASK, 1, 0));
     for (int i = 0; i < KeyPictureCount; ++i) {
         const OwnedBitmap bitmap(LoadBitmapW(ModuleInstance, KeyPictureResources[i]));
         PictureIndex[i] = bitmap ? ImageList_AddMasked(KeyImageList, bitmap, TransparentColor) : -1;
@@ -103,15 +122,51 @@ void MarkTwoCellKey(const KeyboardType& type, int page, int layout) {
     }
 }
 
-void FillLayout(int layout) {
+int SlotOf(const PageLabels& labels, const wchar_t* label) {
+    for (int slot = 0; slot < labels.Count; ++slot) {
+        if (std::wcscmp(labels.Items[slot], label) == 0)
+            return slot;
+    }
+    return -1;
+}
+
+// A page's labels with its digit rows in telephone order: where "7 8 9" and "1 2 3" stand as
+// rows of the same columns, they change places; every other key keeps its place.
+std::vector<const wchar_t*> InPhoneOrder(const KeyboardType& type, const PageLabels& labels) {
+    std::vector<const wchar_t*> ordered(labels.Items, labels.Items + labels.Count);
+    const int seven = SlotOf(labels, L"7"), one = SlotOf(labels, L"1");
+    const auto isRow = [&](int first, const wchar_t* second, const wchar_t* third) {
+        return first >= 0 && first % type.Columns + 2 < type.Columns &&
+               std::wcscmp(labels.Items[first + 1], second) == 0 &&
+               std::wcscmp(labels.Items[first + 2], third) == 0;
+    };
+    if (!isRow(seven, L"8", L"9") || !isRow(one, L"2", L"3") ||
+        seven % type.Columns != one % type.Columns || seven / type.Columns == one / type.Columns)
+        return ordered;
+    for (int i = 0; i < 3; ++i)
+        std::swap(ordered[seven + i], ordered[one + i]);
+    return ordered;
+}
+
+void FillLayout(int layout, bool phoneOrder) {
     const KeyboardType& type = KeyboardTypes[layout / PagesPerType];
     const int page = layout % PagesPerType;
     const PageLabels& labels = type.Pages[page];
+    const std::vector<const wchar_t*> ordered =
+        phoneOrder ? InPhoneOrder(type, labels)
+                   : std::vector<const wchar_t*>(labels.Items, labels.Items + labels.Count);
     NextKeySlot = 0;
-    for (int i = 0; i < labels.Count; ++i) {
-        AddBuiltKey(layout, LookUpKey(type, page, labels.Items[i]));
+    for (const wchar_t* label : ordered) {
+        AddBuiltKey(layout, LookUpKey(type, page, label));
         MarkTwoCellKey(type, page, layout);
     }
+}
+
+void FillLayouts(bool phoneOrder) {
+    for (int layout = 0; layout < BuiltInLayoutCount; ++layout)
+        FillLayout(layout, phoneOrder);
+    FilledInPhoneOrder = phoneOrder;
+    ++Revision;
 }
 
 } // namespace
@@ -125,8 +180,17 @@ void BuildKeyboards() {
     LoadKeyPictures();
     CreateSchemeBrushes();
     DecimalSeparator = ReadDecimalSeparator();
-    for (int layout = 0; layout < BuiltInLayoutCount; ++layout)
-        FillLayout(layout);
+    FillLayouts(GetSettings().PhoneOrder == 1);
+}
+
+void UpdateDigitOrder() {
+    const bool phoneOrder = GetSettings().PhoneOrder == 1;
+    if (Built && phoneOrder != FilledInPhoneOrder)
+        FillLayouts(phoneOrder);
+}
+
+int KeyboardsRevision() {
+    return Revision;
 }
 
 bool KeyboardsBuilt() {
@@ -135,4 +199,39 @@ bool KeyboardsBuilt() {
 
 int KeyPictureIndex(KeyPicture picture) {
     return picture == NoPicture ? -1 : PictureIndex[picture];
+}
+
+int PictureSizeAtMost(int most) {
+    int size = SmallestPictureSize;
+    for (const PictureStrip& strip : KeyPictureStrips) {
+        if (strip.Size <= most)
+            size = strip.Size;
+    }
+    return size;
+}
+
+HIMAGELIST KeyPictureList(int size) {
+    if (size == SmallestPictureSize)
+        return KeyImageList;
+    for (int i = 0; i < StripCount; ++i) {
+        if (KeyPictureStrips[i].Size != size)
+            continue;
+        if (!StripLists[i]) {
+            const OwnedBitmap strip(LoadBitmapW(ModuleInstance, KeyPictureStrips[i].Resource));
+            if (!strip)
+                return nullptr;
+            StripLists[i].Attach(ImageList_Create(size, size, ILC_MASK, KeyPictureCount, 0));
+            ImageList_AddMasked(StripLists[i], strip, TransparentColor);
+        }
+        return StripLists[i];
+    }
+    return nullptr;
+}
+
+int PictureIndexInStrip(int image) {
+    for (int picture = 0; picture < KeyPictureCount; ++picture) {
+        if (image >= 0 && PictureIndex[picture] == image)
+            return picture;
+    }
+    return -1;
 }

@@ -2,13 +2,11 @@
 
 OwnedBrush GrayBrush;
 OwnedBrush WhiteBrush;
-OwnedBrush BlackBrush;
 
 namespace {
 
 constexpr COLORREF Gray = 0x00C0C0C0;
 constexpr COLORREF White = 0x00FFFFFF;
-constexpr COLORREF Black = 0x00000000;
 constexpr COLORREF NavigationColor = 0x00B0FFFF; // Home, End, the arrows
 constexpr COLORREF DigitColor = 0x00FFA0A0;      // "0" to "9"
 constexpr COLORREF HexColor = 0x00FF8080;        // "A" to "F"
@@ -27,7 +25,6 @@ void Create(OwnedBrush& brush, COLORREF color) {
 void CreateSchemeBrushes() {
     Create(GrayBrush, Gray);
     Create(WhiteBrush, White);
-    Create(BlackBrush, Black);
     Create(NavigationBrush, NavigationColor);
     Create(DigitBrush, DigitColor);
     Create(HexBrush, HexColor);
@@ -58,7 +55,7 @@ KeyFaceLook NormalFace(const KeyDef& key, int colorType) {
 }
 
 KeyFaceLook PressedFace() {
-    return {BlackBrush, Black};
+    return {WhiteBrush, White};
 }
 
 bool HasSoftCorners(int colorType) {

@@ -35,14 +35,14 @@ void CreateSchemeBrushes();
 
 extern OwnedBrush GrayBrush;  // 0x00C0C0C0
 extern OwnedBrush WhiteBrush; // 0x00FFFFFF
-extern OwnedBrush BlackBrush; // 0x00000000
 
 KeyColorRecord RecordOf(KeyColor color);
 
 // The face of a key in its normal look: grey in the grey scheme, the key's own colour in the
 // coloured one (grey without one), white otherwise.
 KeyFaceLook NormalFace(const KeyDef& key, int colorType);
-// A pressed key is solid black in every scheme.
+// A pressed key is drawn white with a black label, and then its inside inverted: it is black in
+// every scheme, its label or picture white.
 KeyFaceLook PressedFace();
 // Grey and coloured keys have softened corners.
 bool HasSoftCorners(int colorType);

@@ -16,46 +16,68 @@ int FloatingKeySize(const KeyboardType& type, int floatingSizeType) {
     return type.FloatingKeySizes[size];
 }
 
-void SetFloatingMetrics(KeyboardMetrics& metrics, int keySize) {
+// Key size factors by KeySize (Standard, Large, Extra large), in halves.
+constexpr int KeySizeHalves[] = {2, 3, 4};
+
+void SetFloatingMetrics(KeyboardMetrics& metrics, int standardKeySize) {
+    const int keySize = ScaledSize(standardKeySize);
     metrics.KeyWidth = keySize;
     metrics.KeyHeight = keySize;
-    metrics.PanelWidth = metrics.Columns * keySize + PanelExtraWidth;
+    metrics.PanelWidth = metrics.Columns * keySize + ScaledSize(PanelExtraWidth);
     metrics.PanelHeight = metrics.Rows * keySize;
 }
 
 void SetDockedMetrics(KeyboardMetrics& metrics, const KeyboardType& type, int width, int height) {
-    metrics.KeyWidth = (width - metrics.KeyMargin - HandleStripWidth) / metrics.Columns;
+    metrics.KeyWidth = (width - metrics.KeyMargin - metrics.StripWidth) / metrics.Columns;
     metrics.KeyHeight = (height - metrics.KeyMargin) / metrics.Rows;
     if (metrics.KeyWidth < 1 || metrics.KeyHeight < 1) {
         // Not a pixel per column and row: no keys at all.
         metrics.KeyWidth = 0;
         metrics.KeyHeight = 0;
     }
-    metrics.PanelWidth = metrics.Columns * DockedColumnWidth + PanelExtraWidth;
-    metrics.PanelHeight = metrics.Rows * type.DockedRowHeight;
+    metrics.PanelWidth =
+        metrics.Columns * ScaledSize(DockedColumnWidth) + ScaledSize(PanelExtraWidth);
+    metrics.PanelHeight = metrics.Rows * ScaledSize(type.DockedRowHeight);
 }
 
 bool HasKeys(const KeyboardMetrics& metrics) {
     return metrics.KeyWidth > 0 && metrics.KeyHeight > 0 && metrics.Columns > 0 && metrics.Rows > 0;
 }
 
-RECT CellRect(const KeyboardMetrics& metrics, int row, int column) {
+// The top left of the first cell: KeyMargin right of the strip and KeyMargin down.
+POINT GridOrigin(const KeyboardMetrics& metrics) {
+    return {metrics.StripWidth + metrics.KeyMargin, metrics.KeyMargin};
+}
+
+RECT GridCellRect(const KeyboardMetrics& metrics, int row, int column) {
+    const POINT origin = GridOrigin(metrics);
     RECT rect;
-    rect.left = metrics.KeyMargin + HandleStripWidth + column * metrics.KeyWidth;
-    rect.top = metrics.KeyMargin + row * metrics.KeyHeight;
-    rect.right = rect.left + metrics.KeyWidth - metrics.KeyMargin;
-    rect.bottom = rect.top + metrics.KeyHeight - metrics.KeyMargin;
+    rect.left = origin.x + column * metrics.KeyWidth;
+    rect.top = origin.y + row * metrics.KeyHeight;
+    rect.right = rect.left + metrics.KeyWidth;
+    rect.bottom = rect.top + metrics.KeyHeight;
     return rect;
 }
 
+// The scale of a KeySize setting on a screen of `dpi` (none given: StandardDpi).
+int KeyScale(int keySize, int dpi) {
+    const int halves = keySize == 1 || keySize == 2 ? KeySizeHalves[keySize] : KeySizeHalves[0];
+    return halves * (dpi > 0 ? dpi : StandardDpi);
+}
+
 } // namespace
+
+int ScaledSize(int standardPixels) {
+    const int scale = GetSettings().Metrics.Scale;
+    return (standardPixels * scale + StandardScale / 2) / StandardScale;
+}
 
 // The settings file may hold any number; an unknown keyboard shows the numeric one.
 int ShownKeyboardType(int keyboardType) {
     return keyboardType >= 0 && keyboardType < KeyboardTypeCount ? keyboardType : 0;
 }
 
-int ComputeGeometry(int left, int top, int right, int bottom, int floating, int page) {
+int ComputeGeometry(int left, int top, int right, int bottom, int floating, int page, int dpi) {
     Settings& settings = GetSettings();
     KeyboardMetrics& metrics = settings.Metrics;
     const int shown = ShownKeyboardType(settings.KeyboardType);
@@ -63,6 +85,8 @@ int ComputeGeometry(int left, int top, int right, int bottom, int floating, int 
     metrics.Columns = type.Columns;
     metrics.Rows = type.Rows;
     metrics.KeyMargin = settings.No3D == 1 ? 0 : 2;
+    metrics.Scale = KeyScale(settings.KeySize, dpi);
+    metrics.StripWidth = ScaledSize(HandleStripWidth);
     if (floating)
         SetFloatingMetrics(metrics, FloatingKeySize(type, settings.FloatingSizeType));
     else
@@ -76,8 +100,9 @@ int KeyAt(int x, int y) {
     const KeyboardMetrics& metrics = GetSettings().Metrics;
     if (!HasKeys(metrics))
         return -1;
-    int gridX = x - metrics.KeyMargin - HandleStripWidth;
-    int gridY = y - metrics.KeyMargin;
+    const POINT origin = GridOrigin(metrics);
+    int gridX = x - origin.x;
+    int gridY = y - origin.y;
     if (gridX < 0 || gridY < 0)
         return -1;
     int column = gridX / metrics.KeyWidth;
@@ -95,25 +120,33 @@ KeyFace KeyFaceRect(int row, int column, int layout) {
         column >= metrics.Columns)
         return none;
     int slot = row * metrics.Columns + column;
-    if (!IsLayoutSlot(layout, slot) || !HoldsKey(layout, slot))
+    if (!IsLayoutSlot(layout, slot))
         return none;
 
-    KeyFace face = {CellRect(metrics, row, column), slot};
-    int horizontalSpan = LayoutKey(layout, slot).GetHorizontalSpan();
-    if (horizontalSpan < 0) {
-        face.Rect.left -= metrics.KeyWidth;
-        face.Slot = slot - 1;
-    } else if (horizontalSpan > 0) {
-        face.Rect.right += metrics.KeyWidth;
-    }
-    if (face.Slot < 0)
+    const KeyDef& key = LayoutKey(layout, slot);
+    int drawn = slot;
+    if (key.GetHorizontalSpan() < 0)
+        drawn = slot - 1;
+    if (drawn >= 0 && LayoutKey(layout, drawn).GetVerticalSpan() < 0)
+        drawn = slot - metrics.Columns;
+    if (drawn < 0)
         return none;
-    int verticalSpan = LayoutKey(layout, face.Slot).GetVerticalSpan();
-    if (verticalSpan < 0) {
-        face.Rect.top -= metrics.KeyHeight;
-        face.Slot = slot - metrics.Columns;
-    } else if (verticalSpan > 0) {
-        face.Rect.bottom += metrics.KeyHeight;
-    }
-    return face.Slot < 0 ? none : face;
+    const RECT cells = KeyCellsRect(row, column, key);
+    return {
+        {cells.left, cells.top, cells.right - metrics.KeyMargin, cells.bottom - metrics.KeyMargin},
+        drawn};
+}
+
+RECT KeyCellsRect(int row, int column, const KeyDef& key) {
+    const KeyboardMetrics& metrics = GetSettings().Metrics;
+    RECT cells = GridCellRect(metrics, row, column);
+    if (key.GetHorizontalSpan() < 0)
+        cells.left -= metrics.KeyWidth;
+    else if (key.GetHorizontalSpan() > 0)
+        cells.right += metrics.KeyWidth;
+    if (key.GetVerticalSpan() < 0)
+        cells.top -= metrics.KeyHeight;
+    else if (key.GetVerticalSpan() > 0)
+        cells.bottom += metrics.KeyHeight;
+    return cells;
 }

@@ -19,7 +19,8 @@ bool IsLayoutSlot(int layout, int slot);
 KeyDef& LayoutKey(int layout, int slot);
 // Whether a slot of the layout's grid holds a key: on the built-in pages every one does, on the
 // text page only the toggle's and those of the texts set; an empty record never. A slot without a
-// key is neither drawn nor tapped. Callers check IsLayoutSlot first.
+// key is not tapped; on the text page it is drawn as a blank key. Callers check IsLayoutSlot
+// first.
 bool HoldsKey(int layout, int slot);
 
 // Each writes the record at NextKeySlot of the layout and advances the cursor. A layout outside

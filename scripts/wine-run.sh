@@ -1,7 +1,8 @@
 #!/bin/bash
 # Runs a Windows program under Wine in the build folder's private prefix, with a display.
 # Usage: wine-run.sh PROGRAM [ARGS...]. The prefix is $PLINKER_WINEPREFIX, or .wineprefix in
-# the build folder (found from the current folder upwards by its CMakeCache.txt).
+# the build folder (found from the current folder upwards by its CMakeCache.txt). A new prefix
+# gets the screen DPI $PLINKER_DPI when it is set (96 otherwise).
 set -u
 
 find_build_root() {
@@ -39,6 +40,15 @@ mkdir -p "$WINEPREFIX"
         # No window manager under Xvfb: without this, DestroyWindow waits 2 s for one.
         wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f \
             >/dev/null 2>&1 </dev/null 9>&-
+        if [ -n "${PLINKER_DPI:-}" ]; then
+            wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+                /d "$PLINKER_DPI" /f >/dev/null 2>&1 </dev/null 9>&-
+            # Wine reads the DPI when its server starts.
+            wineserver -k >/dev/null 2>&1 </dev/null 9>&-
+            wineserver -w >/dev/null 2>&1 </dev/null 9>&-
+            wineserver -p >/dev/null 2>&1 </dev/null 9>&-
+            wineboot >/dev/null 2>&1 </dev/null 9>&-
+        fi
         touch "$WINEPREFIX/.plinker-ready"
     elif [ $started = 0 ]; then
         wineboot >/dev/null 2>&1 </dev/null 9>&-

@@ -6,11 +6,8 @@
 
 namespace {
 
+// A keyboard window is a child of the input panel's window, a top-level window.
 BOOL CALLBACK RepaintKeyboardsOfPanel(HWND window, LPARAM) {
-    wchar_t className[32] = {};
-    GetClassNameW(window, className, 32);
-    if (lstrcmpW(className, PanelWindowClass) != 0)
-        return TRUE;
     for (HWND keyboard = FindWindowExW(window, nullptr, KeyboardWindowClass, nullptr);
          keyboard != nullptr;
          keyboard = FindWindowExW(window, keyboard, KeyboardWindowClass, nullptr))

@@ -6,7 +6,9 @@
 #include "setup/RunningKeyboards.h"
 #include "setup/TDialog.h"
 
+#include <iterator>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -43,19 +45,35 @@ const PageControl GeneralPage[] = {
     {L"BUTTON", L"Dialog buttons at screen bottom", CheckBox, NextRow, &Settings::DlgBtnBottom},
 };
 
-const PageControl FingerPage[] = {
-    {L"STATIC", L"___ Keyboard ________________________________________", Heading, FirstRow,
-     nullptr},
-    {L"BUTTON", KeyboardTypes[0].Name, FirstRadio, NextRow, &Settings::KeyboardType},
-    {L"BUTTON", KeyboardTypes[1].Name, Radio, NextRow, &Settings::KeyboardType},
-    {L"BUTTON", KeyboardTypes[2].Name, Radio, NextRow, &Settings::KeyboardType},
-    {L"BUTTON", KeyboardTypes[3].Name, Radio, NextRow, &Settings::KeyboardType},
-    {L"BUTTON", KeyboardTypes[4].Name, Radio, NextRow, &Settings::KeyboardType},
+const PageControl KeyboardHeading = {L"STATIC",
+                                     L"___ Keyboard ________________________________________",
+                                     Heading, FirstRow, nullptr};
+
+// Below the keyboard types, whose buttons come from the keyboard-type records.
+const PageControl FingerPageRest[] = {
     {L"STATIC", L"___ Moving keyboard ___________________________", Heading, NewBlock, nullptr},
     {L"BUTTON", L"Small", FirstRadio, NextRow, &Settings::FloatingSizeType},
     {L"BUTTON", L"Medium", Radio, NextRow, &Settings::FloatingSizeType},
     {L"BUTTON", L"Large", Radio, NextRow, &Settings::FloatingSizeType},
+    {L"STATIC", L"___ Key size ________________________________", Heading, NewBlock, nullptr},
+    {L"BUTTON", L"Standard", FirstRadio, NextRow, &Settings::KeySize},
+    {L"BUTTON", L"Large", Radio, NextRow, &Settings::KeySize},
+    {L"BUTTON", L"Extra large", Radio, NextRow, &Settings::KeySize},
+    {L"BUTTON", L"Phone order (1 2 3 on top)", CheckBox, NextRow, &Settings::PhoneOrder},
 };
+
+// A radio button per keyboard type the setup program offers, in the order of the records: the
+// button's position in its group is the KeyboardType value.
+std::vector<PageControl> FingerPage() {
+    std::vector<PageControl> controls = {KeyboardHeading};
+    for (const KeyboardType& type : KeyboardTypes) {
+        if (type.Name != nullptr)
+            controls.push_back({L"BUTTON", type.Name, controls.size() == 1 ? FirstRadio : Radio,
+                                NextRow, &Settings::KeyboardType});
+    }
+    controls.insert(controls.end(), std::begin(FingerPageRest), std::end(FingerPageRest));
+    return controls;
+}
 
 constexpr const wchar_t* SnipletsHeading = L"___ Sniplets _____________________________";
 
@@ -77,8 +95,8 @@ void LoadOrTell() {
                       L"settings will be saved over it.");
 }
 
-template <size_t N>
-void AddControls(TDialog& dialog, Settings& settings, const PageControl (&controls)[N]) {
+template <typename Controls>
+void AddControls(TDialog& dialog, Settings& settings, const Controls& controls) {
     RECT rect = {};
     for (const PageControl& control : controls) {
         PlaceRect(rect, control.placement);
@@ -143,7 +161,7 @@ int ShowGeneralPage() {
 
 int ShowFingerPage() {
     return ShowPage(
-        L"Finger", [](TDialog& d, Settings& s) { AddControls(d, s, FingerPage); }, SaveSettings);
+        L"Finger", [](TDialog& d, Settings& s) { AddControls(d, s, FingerPage()); }, SaveSettings);
 }
 
 int ShowSnipletsPage() {

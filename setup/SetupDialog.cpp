@@ -76,9 +76,23 @@ void SetupDialog::ArrangeButtons() {
     PlaceInRow(&bootImButton, row1, 1, 3, Gap);
     PlaceInRow(&helpButton, row1, 3, 4, Gap);
     RECT row2 = RowAbove(row1);
-    PlaceInRow(&keyboardButton, row2, 1, 3, Gap);
     RECT row3 = RowAbove(row2);
+    // Above a docked input panel on a landscape screen a third row would cover the labels:
+    // General then stands beside Keyboard.
+    if (row3.top < LabelsBottom()) {
+        PlaceInRow(&generalButton, row2, 0, 2, Gap);
+        PlaceInRow(&keyboardButton, row2, 1, 2, Gap);
+        return;
+    }
+    PlaceInRow(&keyboardButton, row2, 1, 3, Gap);
     PlaceInRow(&generalButton, row3, 1, 3, Gap);
+}
+
+int SetupDialog::LabelsBottom() const {
+    RECT label;
+    versionLabel.GetWindowRect(&label);
+    MapWindowPoints(nullptr, m_hWnd, reinterpret_cast<POINT*>(&label), 2);
+    return label.bottom;
 }
 
 void SetupDialog::SetLabels(HDC paintDC) {

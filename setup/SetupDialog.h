@@ -21,6 +21,8 @@ protected:
 
 private:
     void ArrangeButtons();
+    // Client coordinate of the bottom of the product name and version.
+    int LabelsBottom() const;
     void SetLabels(HDC paintDC);
 
     CButton bootImButton;

@@ -14,7 +14,8 @@ constexpr DWORD TemplateStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRA
 constexpr DWORD ButtonStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
 constexpr int RowHeight = 7;
 constexpr int ExtentMargin = 5;
-// The default buttons go 6 units under the content, but never below this row.
+// The default buttons go 6 units under the content, but never below this row while the content
+// ends above it.
 constexpr int BottomButtonRow = 98;
 // Screens at most this high put the default buttons in a column on the right.
 constexpr int SmallScreenHeight = 240;
@@ -150,8 +151,9 @@ void TDialog::GrowExtent(const RECT& rect) {
 
 void TDialog::AddDefaultButtons() {
     int y = nextRowTop + 6;
+    const bool contentAboveBottomRow = nextRowTop <= BottomButtonRow;
     nextRowTop = y;
-    if (y > BottomButtonRow || !buttonsFollowContent) {
+    if (contentAboveBottomRow && (y > BottomButtonRow || !buttonsFollowContent)) {
         y = BottomButtonRow;
     }
     const bool smallScreen = GetSystemMetrics(SM_CYSCREEN) <= SmallScreenHeight;

@@ -1,5 +1,6 @@
 #include "tools/Desktop.h"
 
+#include "foundation/ScreenDpi.h"
 #include "foundation/Settings.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/KeyboardTypes.h"
@@ -8,13 +9,16 @@
 
 namespace {
 
-RECT CellOnScreen(HWND keyboard, const KeyGrid& grid, int row, int column) {
-    const RECT client = ClientOnScreen(keyboard);
-    const int width = (client.right - client.left - grid.margin - HandleStripWidth) / grid.columns;
-    const int height = (client.bottom - client.top - grid.margin) / grid.rows;
-    const int left = client.left + grid.margin + HandleStripWidth + column * width;
-    const int top = client.top + grid.margin + row * height;
-    return RECT{left, top, left + width, top + height};
+// A single cell's rectangle, as the keyboard window lays it out.
+RECT CellOnScreen(HWND keyboard, int row, int column) {
+    LoadSettings();
+    RECT client{};
+    GetClientRect(keyboard, &client);
+    ComputeGeometry(client.left, client.top, client.right, client.bottom, 0, 0,
+                    WindowDpi(keyboard));
+    RECT cell = KeyCellsRect(row, column, KeyDef());
+    MapWindowPoints(keyboard, nullptr, reinterpret_cast<POINT*>(&cell), 2);
+    return cell;
 }
 
 } // namespace
@@ -88,17 +92,11 @@ DWORD RunProgram(const std::wstring& commandLine) {
     return exitCode;
 }
 
-KeyGrid GridOf(int keyboardType, int no3D) {
-    const KeyboardType& type =
-        KeyboardTypes[keyboardType >= 0 && keyboardType < KeyboardTypeCount ? keyboardType : 0];
-    return KeyGrid{type.Columns, type.Rows, no3D == 1 ? 0 : 2};
-}
-
 KeyGrid CurrentGrid() {
-    return GridOf(static_cast<int>(GetPrivateProfileIntW(L"Keyboard", L"KeyboardType", 0,
-                                                         SettingsFilePath().c_str())),
-                  static_cast<int>(GetPrivateProfileIntW(L"GeneralSettings", L"No3D", 1,
-                                                         SettingsFilePath().c_str())));
+    LoadSettings();
+    const Settings& settings = GetSettings();
+    const KeyboardType& type = KeyboardTypes[ShownKeyboardType(settings.KeyboardType)];
+    return KeyGrid{type.Columns, type.Rows, settings.No3D == 1 ? 0 : 2};
 }
 
 RECT ClientOnScreen(HWND window) {
@@ -108,13 +106,13 @@ RECT ClientOnScreen(HWND window) {
     return rect;
 }
 
-POINT KeyCentre(HWND keyboard, const KeyGrid& grid, int row, int column) {
-    const RECT cell = CellOnScreen(keyboard, grid, row, column);
+POINT KeyCentre(HWND keyboard, int row, int column) {
+    const RECT cell = CellOnScreen(keyboard, row, column);
     return POINT{(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
 }
 
-POINT KeyFacePoint(HWND keyboard, const KeyGrid& grid, int row, int column) {
-    const RECT cell = CellOnScreen(keyboard, grid, row, column);
+POINT KeyFacePoint(HWND keyboard, int row, int column) {
+    const RECT cell = CellOnScreen(keyboard, row, column);
     return POINT{cell.left + 4, cell.top + 4};
 }
 

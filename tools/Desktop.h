@@ -28,20 +28,21 @@ StartedProcess StartProgram(std::wstring commandLine);
 // Runs a program to its end (half a minute at most) and returns its exit code.
 DWORD RunProgram(const std::wstring& commandLine);
 
-// The key grid of a keyboard type, and the gap between keys of the flat or the raised look.
+// The key grid that the settings file asks for, and the gap between keys of its flat or raised
+// look: what a test works out the Standard keyboard's cells from, apart from the keyboard's own
+// geometry.
 struct KeyGrid {
     int columns;
     int rows;
     int margin;
 };
-KeyGrid GridOf(int keyboardType, int no3D);
-// The grid that the settings file asks for.
 KeyGrid CurrentGrid();
 
 RECT ClientOnScreen(HWND window);
 // Screen point at the centre of a key cell, and one just inside the top left of its face, away
-// from the label, the frame and the corners.
-POINT KeyCentre(HWND keyboard, const KeyGrid& grid, int row, int column);
-POINT KeyFacePoint(HWND keyboard, const KeyGrid& grid, int row, int column);
+// from the label, the frame and the corners: the keyboard's own geometry for the settings file
+// and the keyboard window's size and DPI.
+POINT KeyCentre(HWND keyboard, int row, int column);
+POINT KeyFacePoint(HWND keyboard, int row, int column);
 
 COLORREF ScreenPixel(POINT at);

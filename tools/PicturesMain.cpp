@@ -1,9 +1,10 @@
-// KeyboardPictures.exe PLINKERPAD_DLL FOLDER: `make pictures`. Shows every keyboard type in every
-// colour scheme and look through the built input method in an input panel, as a user sees it. For
-// each it writes into FOLDER (which must exist) one picture of the pages one below the other, as
-// the page toggle turns them (first page, second page, text page), and then a contact sheet of
-// the six types in the look a new user sees. The settings file is the program's while it runs; it
-// is removed at the end.
+// KeyboardPictures.exe PLINKERPAD_DLL FOLDER [--key-sizes]: `make pictures`. Shows every keyboard
+// type in every colour scheme and look through the built input method in an input panel, as a
+// user sees it. For each it writes into FOLDER (which must exist) one picture of the pages one
+// below the other, as the page toggle turns them (first page, second page, text page), and then a
+// contact sheet of the six types in the look a new user sees. With --key-sizes it draws each type
+// at each key size instead, in the look a new user sees, and a sheet of them side by side. The
+// settings file is the program's while it runs; it is removed at the end.
 
 #include "foundation/ClassId.h"
 #include "foundation/Settings.h"
@@ -16,7 +17,9 @@
 #include <algorithm>
 #include <cstdio>
 #include <cwctype>
+#include <iterator>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -33,6 +36,7 @@ struct Variant {
 const Variant Schemes[] = {
     {BlackAndWhite, L"black-and-white"}, {Grey, L"gray"}, {Colored, L"colored"}};
 const Variant Looks[] = {{0, L"3d"}, {1, L"flat"}}; // No3D
+const Variant KeySizes[] = {{0, L"standard"}, {1, L"large"}, {2, L"extra-large"}};
 
 constexpr int PagesShown = 3;
 constexpr int Gap = 6;            // between pages, and around the sheet's pictures
@@ -57,10 +61,11 @@ std::wstring CaptionOf(int type) {
     return name != nullptr ? name : L"One row (KeyboardType=5 in the settings file)";
 }
 
-void WriteSettings(Settings settings, int type, int colorType, int no3D) {
+void WriteSettings(Settings settings, int type, int colorType, int no3D, int keySize = 0) {
     settings.KeyboardType = type;
     settings.ColorType = colorType;
     settings.No3D = no3D;
+    settings.KeySize = keySize;
     for (int i = 0; i < SnipletCount; ++i)
         settings.Sniplets[i] = SampleTexts[i] != nullptr ? SampleTexts[i] : L"";
     GetSettings() = settings;
@@ -70,7 +75,7 @@ void WriteSettings(Settings settings, int type, int colorType, int no3D) {
 
 // A tap on the page toggle, the first cell of every page.
 void TapPageToggle(HWND keyboard) {
-    POINT centre = KeyCentre(keyboard, CurrentGrid(), 0, 0);
+    POINT centre = KeyCentre(keyboard, 0, 0);
     ScreenToClient(keyboard, &centre);
     const LPARAM at = MAKELPARAM(centre.x, centre.y);
     SendMessageW(keyboard, WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -153,27 +158,40 @@ std::optional<Picture> PagesOf(const std::wstring& libraryPath) {
     return pages;
 }
 
-// The six types side by side in rows of three, each captioned with its name.
-Picture ContactSheet(const std::vector<Picture>& types) {
-    int cellWidth = 0;
-    for (const Picture& type : types)
-        cellWidth = std::max(cellWidth, type.Width() + Gap);
-    const int rows = (static_cast<int>(types.size()) + SheetColumns - 1) / SheetColumns;
-    std::vector<int> rowTops(rows + 1, Gap);
-    for (size_t i = 0; i < types.size(); ++i) {
-        const size_t row = i / SheetColumns;
-        rowTops[row + 1] =
-            std::max(rowTops[row + 1], rowTops[row] + CaptionHeight + types[i].Height() + Gap);
+// Pictures side by side in rows of `columns`, each captioned; a column is as wide as its widest.
+Picture ContactSheet(const std::vector<Picture>& pictures,
+                     const std::vector<std::wstring>& captions, int columns) {
+    std::vector<int> columnLefts(columns + 1, Gap);
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        const size_t column = i % columns;
+        columnLefts[column + 1] =
+            std::max(columnLefts[column + 1], columnLefts[column] + pictures[i].Width() + Gap);
     }
-    Picture sheet(Gap + SheetColumns * cellWidth, rowTops[rows]);
-    for (size_t i = 0; i < types.size(); ++i) {
-        const int left = Gap + static_cast<int>(i % SheetColumns) * cellWidth;
-        const int top = rowTops[i / SheetColumns];
-        sheet.Caption(CaptionOf(static_cast<int>(i)),
-                      RECT{left, top, left + types[i].Width(), top + CaptionHeight});
-        sheet.Paste(types[i], left, top + CaptionHeight);
+    for (int column = 1; column <= columns; ++column)
+        columnLefts[column] = std::max(columnLefts[column], columnLefts[column - 1]);
+    const int rows = (static_cast<int>(pictures.size()) + columns - 1) / columns;
+    std::vector<int> rowTops(rows + 1, Gap);
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        const size_t row = i / columns;
+        rowTops[row + 1] =
+            std::max(rowTops[row + 1], rowTops[row] + CaptionHeight + pictures[i].Height() + Gap);
+    }
+    Picture sheet(columnLefts[columns], rowTops[rows]);
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        const int left = columnLefts[i % columns];
+        const int top = rowTops[i / columns];
+        sheet.Caption(captions[i],
+                      RECT{left, top, left + pictures[i].Width(), top + CaptionHeight});
+        sheet.Paste(pictures[i], left, top + CaptionHeight);
     }
     return sheet;
+}
+
+std::vector<std::wstring> TypeCaptions() {
+    std::vector<std::wstring> captions;
+    for (int type = 0; type < KeyboardTypeCount; ++type)
+        captions.push_back(CaptionOf(type));
+    return captions;
 }
 
 bool Save(const Picture& picture, const std::wstring& folder, const std::wstring& name) {
@@ -211,19 +229,46 @@ bool WritePictures(const std::wstring& libraryPath, const std::wstring& folder) 
     std::vector<Picture> sheet;
     const bool written = WriteEveryKeyboard(libraryPath, folder, defaults, sheet);
     DeleteFileW(SettingsFilePath().c_str());
-    return written && Save(ContactSheet(sheet), folder, L"keyboard-types");
+    return written &&
+           Save(ContactSheet(sheet, TypeCaptions(), SheetColumns), folder, L"keyboard-types");
+}
+
+// Every type at every key size in the look a new user sees, one row per type.
+bool WriteKeySizes(const std::wstring& libraryPath, const std::wstring& folder) {
+    DeleteFileW(SettingsFilePath().c_str());
+    LoadSettings();
+    const Settings defaults = GetSettings();
+    std::vector<Picture> sheet;
+    std::vector<std::wstring> captions;
+    bool written = true;
+    for (int type = 0; type < KeyboardTypeCount && written; ++type) {
+        for (const Variant& size : KeySizes) {
+            WriteSettings(defaults, type, defaults.ColorType, defaults.No3D, size.Value);
+            std::optional<Picture> pages = PagesOf(libraryPath);
+            written = pages && Save(*pages, folder, FileNameOf(type) + L"-" + size.Name);
+            if (!written)
+                break;
+            sheet.push_back(std::move(*pages));
+            captions.push_back(CaptionOf(type) + L", " + size.Name);
+        }
+    }
+    DeleteFileW(SettingsFilePath().c_str());
+    return written &&
+           Save(ContactSheet(sheet, captions, std::size(KeySizes)), folder, L"key-sizes");
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: KeyboardPictures PLINKERPAD_DLL FOLDER\n");
+    const bool keySizes = argc == 4 && std::string(argv[3]) == "--key-sizes";
+    if (argc != 3 && !keySizes) {
+        std::fprintf(stderr, "usage: KeyboardPictures PLINKERPAD_DLL FOLDER [--key-sizes]\n");
         return 2;
     }
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)))
         return 1;
-    const bool written = WritePictures(WinePath(argv[1]), WinePath(argv[2]));
+    const bool written = keySizes ? WriteKeySizes(WinePath(argv[1]), WinePath(argv[2]))
+                                  : WritePictures(WinePath(argv[1]), WinePath(argv[2]));
     CoUninitialize();
     return written ? 0 : 1;
 }

@@ -25,7 +25,7 @@ int PrintKey(int row, int column) {
     HWND keyboard = FindKeyboard();
     if (keyboard == nullptr)
         return 1;
-    const POINT centre = KeyCentre(keyboard, CurrentGrid(), row, column);
+    const POINT centre = KeyCentre(keyboard, row, column);
     std::printf("%ld %ld\n", centre.x, centre.y);
     return 0;
 }

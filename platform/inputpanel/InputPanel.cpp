@@ -13,6 +13,28 @@ constexpr DWORD PanelStyle = WS_POPUP | WS_CLIPCHILDREN;
 
 enum MenuCommand : UINT { OptionsCommand = 1, QuitCommand = 2 };
 
+// How often the panel looks whether another program has shown or activated a window.
+constexpr UINT_PTR KeepAboveTimer = 1;
+constexpr UINT KeepAboveInterval = 100; // milliseconds
+// A window raises itself when its program gets to it, which on a loaded machine can be a while
+// after it came to the front: the panel goes on restacking itself for so many looks after.
+constexpr int RaisesAfterChange = 20;
+
+// The first visible window below the topmost ones: a window shown or brought to the front.
+HWND FirstOrdinaryWindow() {
+    for (HWND window = GetTopWindow(nullptr); window; window = GetWindow(window, GW_HWNDNEXT)) {
+        if (IsWindowVisible(window) && (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOPMOST) == 0)
+            return window;
+    }
+    return nullptr;
+}
+
+bool OfThisProcess(HWND window) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process == GetCurrentProcessId();
+}
+
 SIZE ScreenSize() {
     return SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
@@ -24,7 +46,7 @@ bool RegisterPanelClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    windowClass.lpszClassName = PanelWindowClass;
+    windowClass.lpszClassName = SipWindowClass;
     return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
@@ -39,6 +61,7 @@ const InputPanel::MessageHandler InputPanel::MessageHandlers[] = {
     {WM_MOUSEACTIVATE, &InputPanel::OnMouseActivate},
     {WM_WINDOWPOSCHANGED, &InputPanel::OnWindowPosChanged},
     {WM_CONTEXTMENU, &InputPanel::OnContextMenu},
+    {WM_TIMER, &InputPanel::OnTimer},
     {WM_CLOSE, &InputPanel::OnClose},
     {WM_DESTROY, &InputPanel::OnDestroy},
 };
@@ -84,6 +107,7 @@ HRESULT InputPanel::StartSelected() {
     SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_SHOWWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE);
     method_->Showing();
+    SetTimer(window_, KeepAboveTimer, KeepAboveInterval, nullptr);
     return S_OK;
 }
 
@@ -129,13 +153,18 @@ bool InputPanel::CreatePanelWindow() {
         return false;
     // Until the input method asks for its height, the panel takes the default docked place.
     const RECT rect = DockedPanelRect(ScreenSize(), DefaultPanelHeight);
-    window_ = CreateWindowExW(PanelExStyle, PanelWindowClass, L"Input Panel", PanelStyle, rect.left,
+    window_ = CreateWindowExW(PanelExStyle, SipWindowClass, L"Input Panel", PanelStyle, rect.left,
                               rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
                               nullptr, instance_, this);
     return window_ != nullptr;
 }
 
+// Other programs keep their full-screen windows above the docked panel.
 void InputPanel::MoveTo(const RECT& rect) {
+    if (docked_)
+        SetPropW(window_, SipDockedProperty, reinterpret_cast<HANDLE>(1));
+    else
+        RemovePropW(window_, SipDockedProperty);
     SetWindowPos(window_, HWND_TOPMOST, rect.left, rect.top, rect.right - rect.left,
                  rect.bottom - rect.top, SWP_NOACTIVATE);
 }
@@ -190,12 +219,34 @@ LRESULT InputPanel::OnContextMenu(WPARAM, LPARAM lParam) {
     return 0;
 }
 
+// Wine without a window manager keeps the X stacking of its windows only loosely in step with its
+// own z-order: a window that another program shows or activates goes to the top of the X stack,
+// over the topmost panel, which then lies under it on the screen and under the finger while Wine
+// still lists the panel first. Putting it first again with HWND_TOPMOST changes nothing, as it
+// is first already; leaving the topmost band and coming back into it restacks it. Wine tells no
+// other process of a window shown or activated, so the panel looks for one itself. Its own
+// windows (its menu) are left above it.
+LRESULT InputPanel::OnTimer(WPARAM, LPARAM) {
+    const StackTop now{GetForegroundWindow(), FirstOrdinaryWindow()};
+    if (now.foreground != stackTop_.foreground || now.firstOrdinary != stackTop_.firstOrdinary)
+        raisesLeft_ = RaisesAfterChange;
+    stackTop_ = now;
+    if (raisesLeft_ == 0 || (now.foreground != nullptr && OfThisProcess(now.foreground)))
+        return 0;
+    --raisesLeft_;
+    constexpr UINT Flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOOWNERZORDER;
+    SetWindowPos(window_, HWND_NOTOPMOST, 0, 0, 0, 0, Flags);
+    SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0, Flags);
+    return 0;
+}
+
 LRESULT InputPanel::OnClose(WPARAM, LPARAM) {
     Close();
     return 0;
 }
 
 LRESULT InputPanel::OnDestroy(WPARAM, LPARAM) {
+    RemovePropW(window_, SipDockedProperty);
     SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
     window_ = nullptr;
     PostQuitMessage(0);

@@ -2,7 +2,6 @@
 // it through IInputMethod and never takes the focus from the application being typed into.
 #pragma once
 
-#include "foundation/WindowClasses.h"
 #include "platform/inputpanel/PanelCallback.h"
 #include "platform/sip/sip.h"
 
@@ -44,6 +43,8 @@ private:
     LRESULT OnMouseActivate(WPARAM wParam, LPARAM lParam);
     LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnContextMenu(WPARAM wParam, LPARAM lParam);
+    // Keeps the panel above the windows that other programs show or activate after it.
+    LRESULT OnTimer(WPARAM wParam, LPARAM lParam);
     LRESULT OnClose(WPARAM wParam, LPARAM lParam);
     LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
 
@@ -56,4 +57,11 @@ private:
     bool docked_ = true;
     RECT reportedRect_{};
     bool reportedDocked_ = false;
+    // The foreground window and the first window below the topmost ones, as last seen.
+    struct StackTop {
+        HWND foreground;
+        HWND firstOrdinary;
+    };
+    StackTop stackTop_{};
+    int raisesLeft_ = 0; // looks to come that restack the panel
 };

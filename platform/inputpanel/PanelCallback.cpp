@@ -46,12 +46,12 @@ STDMETHODIMP PanelCallback::SendVirtualKey(BYTE bVk, DWORD dwFlags) {
     return Deliver({VirtualKeyInput(bVk, dwFlags)});
 }
 
-// The shift states of the characters add nothing to a Unicode key event.
+// The shift state that a character needs comes from the layout, not from the input method.
 STDMETHODIMP PanelCallback::SendCharEvents(UINT uVk, UINT uKeyFlags, UINT uChars, UINT*,
                                            UINT* puChars) {
-    return Deliver(CharEventInputs(uVk, uKeyFlags, uChars, puChars));
+    return Deliver(CharEventInputs(uVk, uKeyFlags, uChars, puChars, CurrentKeyContext()));
 }
 
 STDMETHODIMP PanelCallback::SendString(BSTR ptszStr, DWORD dwChars) {
-    return Deliver(StringInputs(ptszStr, dwChars));
+    return Deliver(StringInputs(ptszStr, dwChars, CurrentKeyContext()));
 }

@@ -4,6 +4,9 @@
 
 #include "platform/mfc/Wnd.h"
 
+// Extended style of the device's dialogs with an OK button in their caption.
+inline constexpr DWORD WS_EX_CAPTIONOKBTN = 0x80000000;
+
 class CDialog : public CWnd {
 public:
     // A template ID of 0 for a dialog whose template is given later with InitModalIndirect.
@@ -25,14 +28,23 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     CWnd* m_pParentWnd;
-    // The dialog fills the work area, as the device's shell sizes full-screen dialogs.
+    // The dialog fills the visible desktop, as the device's shell sizes full-screen dialogs.
     BOOL m_bFullScreen = FALSE;
 
 private:
+    // The desktop has no caption OK button: the caption's close box stands in for it.
+    void ShowCaptionOkAsCloseBox();
+    bool HasCaptionOk() const;
+    // A dialog taller than the visible desktop is cut to it and scrolls its controls up and down
+    // with a scroll bar, so that a docked input panel covers none of them.
+    void FitVisibleDesktop();
+    void OnVScroll(WPARAM wParam);
+
     friend INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);
     // The parent, else the application's main window unless that is this dialog.
     HWND GetSafeOwner() const;
 
     UINT m_nIDTemplate;
     LPCDLGTEMPLATE m_lpDialogTemplate;
+    int m_nScrollPos = 0; // pixels scrolled down
 };

@@ -2,6 +2,7 @@
 
 #include "platform/mfc/DataExchange.h"
 #include "platform/mfc/Font.h"
+#include "platform/sip/sip.h"
 
 namespace {
 
@@ -128,9 +129,20 @@ HICON CWnd::SetIcon(HICON hIcon, BOOL bBigIcon) {
         m_hWnd, WM_SETICON, bBigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(hIcon)));
 }
 
-void CWnd::CenterWindow() {
-    RECT area;
+// The panel belongs to another process, whose changes of the work area this one does not see.
+RECT AfxGetVisibleDesktop() {
+    RECT area{};
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    HWND panel = FindWindowW(SipWindowClass, nullptr);
+    RECT rect{};
+    if (panel && IsWindowVisible(panel) && GetPropW(panel, SipDockedProperty) &&
+        ::GetWindowRect(panel, &rect) && rect.top > area.top && rect.top < area.bottom)
+        area.bottom = rect.top;
+    return area;
+}
+
+void CWnd::CenterWindow() {
+    const RECT area = AfxGetVisibleDesktop();
     RECT centreOn = area;
     if (HWND owner = GetWindow(m_hWnd, GW_OWNER)) {
         ::GetWindowRect(owner, &centreOn);

@@ -77,7 +77,8 @@ public:
     void GetClientRect(LPRECT lpRect) const;
     void GetWindowRect(LPRECT lpRect) const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon);
-    // Centres over the owner, or over the desktop's work area when there is none.
+    // Centres over the owner, or over the visible desktop when there is none, and keeps the
+    // window on the visible desktop where it fits.
     void CenterWindow();
     void Invalidate(BOOL bErase = TRUE);
     void UpdateWindow();
@@ -107,6 +108,10 @@ private:
     WNDPROC m_pfnSuper = nullptr;
     bool m_bDefault = false;
 };
+
+// The part of the screen that the device's shell leaves to windows: the work area, above the
+// input panel while that stands docked.
+RECT AfxGetVisibleDesktop();
 
 class CButton : public CWnd {};
 

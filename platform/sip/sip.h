@@ -8,6 +8,12 @@
 #define SIPF_ON 0x00000001
 #define SIPF_DOCKED 0x00000002
 
+// The input panel's window, which every program can find by its class, and the window property
+// that it holds while it stands docked: the visible desktop is then the part of the screen above
+// it, which full-screen windows fit into.
+inline constexpr wchar_t SipWindowClass[] = L"SipWndClass";
+inline constexpr wchar_t SipDockedProperty[] = L"SipDocked";
+
 struct IMINFO {
     DWORD cbSize;
     HANDLE hImageNarrow;

@@ -3,7 +3,7 @@
 // state of a held key.
 
 #include "KeyboardSession.h"
-#include "XMouse.h"
+#include "tests/support/XMouse.h"
 #include "tests/support/AccessibleReader.h"
 #include "tests/support/Rects.h"
 
@@ -105,7 +105,7 @@ TEST_F(AccessibleKey, FoundAtItsCentreItShowsPressedWhileHeldAndItsDefaultAction
     ASSERT_NO_FATAL_FAILURE(StartSession(0));
     const AccessibleReader reader(keyboard);
     ASSERT_EQ(reader.Found, S_OK);
-    const POINT seven = KeyCentre(keyboard, CurrentGrid(), 0, 1);
+    const POINT seven = KeyCentre(keyboard, 0, 1);
     EXPECT_EQ(reader.At(seven), 2);
     // On the grid: "8" right of "7", "4" below it, the toggle left of it and the strip left of
     // that.

@@ -1,6 +1,6 @@
 #include "KeyboardSession.h"
 
-#include "XMouse.h"
+#include "tests/support/XMouse.h"
 #include "tests/support/Rects.h"
 #include "tests/support/Files.h"
 #include "tests/support/Identity.h"
@@ -55,6 +55,15 @@ void KeyboardSession::SetUpTestSuite() {
     ASSERT_TRUE(CopyFileW(WinePath(PLINKER_DLL).c_str(), InstalledDll, FALSE))
         << "error " << GetLastError();
     ASSERT_EQ(RunProgram(std::wstring(L"regsvr32 /s ") + InstalledDll), 0u) << "regsvr32";
+    // The keyboard's Options start the setup program where the device has it, and its Help the
+    // viewer with the document.
+    for (const auto& [from, to] : {std::pair{PLINKER_SETUP, L"PlinkerpadSetup.exe"},
+                                   {PLINKER_PEGHELP, L"PegHelp.exe"},
+                                   {PLINKER_HELP_DOCUMENT, L"Plinkerpad.Hlp.htm"}}) {
+        ASSERT_TRUE(
+            CopyFileW(WinePath(from).c_str(), (std::wstring(L"C:\\windows\\") + to).c_str(), FALSE))
+            << to << ": error " << GetLastError();
+    }
 }
 
 void KeyboardSession::TearDownTestSuite() {
@@ -64,8 +73,9 @@ void KeyboardSession::TearDownTestSuite() {
         DeleteFileW(SettingsFile);
 }
 
-void KeyboardSession::StartSession(int keyboardType) {
-    WriteSettingsFile({{"KeyboardType", keyboardType}});
+void KeyboardSession::StartSession(int keyboardType, SettingValues others) {
+    others["KeyboardType"] = keyboardType;
+    WriteSettingsFile(others);
     notepadProcess = StartProgram(L"notepad.exe");
     ASSERT_TRUE(notepadProcess.Started);
     ASSERT_TRUE(WaitFor([&] { return (edit = FindNotepadEdit()) != nullptr; }));
@@ -148,9 +158,14 @@ void KeyboardSession::TearDown() {
 }
 
 void KeyboardSession::Tap(std::initializer_list<Key> keys) {
-    const KeyGrid grid = CurrentGrid();
     for (const Key& key : keys)
-        XClick(KeyCentre(keyboard, grid, key.row, key.column));
+        XClick(KeyCentre(keyboard, key.row, key.column));
+}
+
+void KeyboardSession::ActivateNotepad() {
+    const RECT text = WindowRect(edit);
+    XClick(POINT{text.left + 20, text.top + 20});
+    ASSERT_TRUE(WaitFor([&] { return NotepadHasFocus(); }));
 }
 
 testing::AssertionResult KeyboardSession::NotepadShows(const std::wstring& text) {

@@ -2,6 +2,7 @@
 // focus, the input panel docked below it, and the settings file written by the test.
 #pragma once
 
+#include "tests/support/Files.h"
 #include "tools/Desktop.h"
 
 #include <gtest/gtest.h>
@@ -26,9 +27,10 @@ protected:
     static void TearDownTestSuite();
     void TearDown() override;
 
-    // Writes the settings file as the setup program would, with the keyboard of that type and
-    // the rest at its defaults; starts notepad and then the panel, and waits for both.
-    void StartSession(int keyboardType);
+    // Writes the settings file as the setup program would, with the keyboard of that type, the
+    // other values given and the rest at their defaults; starts notepad and then the panel, and
+    // waits for both.
+    void StartSession(int keyboardType, SettingValues others = {});
 
     // Ends the panel and starts it again, with the settings file as it is now, docked.
     void RestartPanel();
@@ -48,6 +50,8 @@ protected:
     void SaveFirstSniplet(const std::string& text);
     // Waits until notepad holds the text; false, with what it holds reported, when it does not.
     testing::AssertionResult NotepadShows(const std::wstring& text);
+    // Clicks into notepad's text, away from the keyboard, as a user goes back to it.
+    void ActivateNotepad();
     bool NotepadHasFocus() const { return GetForegroundWindow() == notepad; }
 
     HWND notepad = nullptr;

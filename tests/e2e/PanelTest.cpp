@@ -2,7 +2,7 @@
 // refuses. Settings changed under a running keyboard are tried on the input method itself.
 
 #include "KeyboardSession.h"
-#include "XMouse.h"
+#include "tests/support/XMouse.h"
 #include "tests/support/Rects.h"
 
 namespace {
@@ -31,7 +31,7 @@ TEST_F(Panel, DragOnTheStripFloatsThePanelWhichTypesAndDoubleClickDocksIt) {
 TEST_F(Panel, QuitInTheMenuOfARightClickOrOfAHeldStripEndsThePanel) {
     ASSERT_NO_FATAL_FAILURE(StartSession(0));
     const std::function<void()> ways[] = {
-        [&] { XClick(KeyCentre(keyboard, CurrentGrid(), 1, 2), 3); },
+        [&] { XClick(KeyCentre(keyboard, 1, 2), 3); },
         [&] {
             const RECT client = ClientOnScreen(keyboard);
             XHold(POINT{client.left + 4, client.top + 20}, 1000);
@@ -53,6 +53,42 @@ TEST_F(Panel, QuitInTheMenuOfARightClickOrOfAHeldStripEndsThePanel) {
         EXPECT_EQ(FindWindowW(L"PlinkerpadWndCls", nullptr), nullptr);
         EXPECT_TRUE(NotepadShows(L"")) << "the menu's keys type nothing";
     }
+}
+
+// The setup program, started by Options in the menu, and its help are opened and closed; then the
+// keyboard is floated over notepad and notepad activated by a click: the keyboard is still the
+// window under its centre, and its keys type.
+TEST_F(Panel, FloatingKeyboardStaysAboveNotepadAfterTheSetupProgramAndItsHelp) {
+    ASSERT_NO_FATAL_FAILURE(StartSession(0));
+    XClick(KeyCentre(keyboard, 1, 2), 3);
+    HWND menu = nullptr;
+    ASSERT_TRUE(
+        WaitFor([&] { return (menu = FindWindowW(L"#32768", nullptr)) && IsWindowVisible(menu); }));
+    const RECT items = WindowRect(menu);
+    XClick(POINT{(items.left + items.right) / 2, items.top + (items.bottom - items.top) / 4});
+    HWND main = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        return (main = FindWindowW(nullptr, L"Plinkerpad Setup")) && IsWindowVisible(main);
+    }));
+    UpdateWindow(main); // its paint places the buttons
+    XClick(Centre(WindowRect(GetDlgItem(main, 1008))));
+    HWND help = nullptr;
+    ASSERT_TRUE(WaitFor(
+        [&] { return (help = FindWindowW(L"PegHelpWnd", nullptr)) && IsWindowVisible(help); }));
+    PostMessageW(help, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(help); }));
+    PostMessageW(main, WM_COMMAND, IDCANCEL, 0);
+    ASSERT_TRUE(WaitFor([&] { return !IsWindow(main); }));
+
+    const RECT docked = WindowRect(panel);
+    const RECT client = ClientOnScreen(keyboard);
+    XDrag(POINT{client.left + 4, client.top + 20}, Centre(WindowRect(notepad)));
+    ASSERT_TRUE(WaitFor([&] { return !(WindowRect(panel) == docked); }));
+    ASSERT_NO_FATAL_FAILURE(ActivateNotepad());
+    EXPECT_EQ(WindowFromPoint(Centre(WindowRect(keyboard))), keyboard);
+    EXPECT_TRUE(WaitFor(KeyboardReady)) << "the screen shows the keyboard's strip";
+    Tap({{2, 3}}); // 3
+    EXPECT_TRUE(NotepadShows(L"3"));
 }
 
 // Refused with an exit code, and no window left behind.

@@ -3,7 +3,7 @@
 // that type what they show, and a panel as large as the keyboard asks for.
 
 #include "KeyboardSession.h"
-#include "XMouse.h"
+#include "tests/support/XMouse.h"
 #include "keyboard/KeyboardTypes.h"
 #include "resources/SetupResources.h"
 #include "tests/support/Files.h"

@@ -108,7 +108,7 @@ std::string AsSaved(const std::string& foreignLine, int keyboardType) {
            "\r\n\r\n[Internal]\r\nPosX=50\r\nPosY=50\r\n\r\n[GeneralSettings]\r\nDlgBtnBottom=0\r\n"
            "ShowDlgBtn=1\r\nColorType=1\r\nNo3D=1\r\n\r\n[Keyboard]\r\nFloatingSizeType=0\r\n"
            "KeyboardType=" +
-           std::to_string(keyboardType) + "\r\n\r\n";
+           std::to_string(keyboardType) + "\r\nKeySize=0\r\nPhoneOrder=0\r\n\r\n";
 }
 
 // The loaded texts by key number, the empty ones left out.

@@ -15,7 +15,8 @@ protected:
     void SetUp() override {
         DeleteFileW(SettingsFile);
         GetSettings() =
-            Settings{-9, -9, -9, -9, -9, -9, -9, -9, {-9, -9, -9, -9, -9, -9, -9}, -9, {L"stale"}};
+            Settings{-9, -9,         -9, -9, -9, -9, -9, -9, {-9, -9, -9, -9, -9, -9, -9, -9, -9},
+                     -9, {L"stale"}, -9, -9};
     }
     void TearDown() override { DeleteFileW(SettingsFile); }
 };
@@ -41,7 +42,8 @@ TEST_F(SettingsTest, SavingKeepsUnknownSectionsAndValuesAndDropsComments) {
     GetSettings().KeyboardType = 2;
     ASSERT_TRUE(SaveSettings());
     EXPECT_EQ("[Mine]\r\nmine=1\r\n\r\n"
-              "[keyboard]\r\nKeyboardType=2\r\nextra=x\r\nFloatingSizeType=0\r\n\r\n"
+              "[keyboard]\r\nKeyboardType=2\r\nextra=x\r\nFloatingSizeType=0\r\nKeySize=0\r\n"
+              "PhoneOrder=0\r\n\r\n"
               "[GENERALSETTINGS]\r\nColorType=7\r\nDlgBtnBottom=0\r\nShowDlgBtn=1\r\nNo3D=1\r\n\r\n"
               "[Internal]\r\nPosX=50\r\nPosY=50\r\n\r\n",
               ReadSettingsFile());

@@ -56,19 +56,37 @@ TEST_F(InputMethod, SelectGetInfoOptionsAndDeselect) {
 }
 
 // Before any Select, Deselect has nothing to act on and GetInfo asks for the docked size of
-// the keyboard in the settings, without icons; an unknown type shows "Numeric".
-TEST(PanelSize, GetInfoBeforeSelectAsksForTheDockedSizeOfEachKeyboard) {
-    const int cases[][3] = {{0, 130, 69}, {1, 130, 92}, {2, 176, 69}, {3, 153, 92},
-                            {4, 245, 92}, {5, 314, 12}, {6, 130, 69}};
+// the keyboard in the settings, without icons; an unknown type shows "Numeric", an unknown key
+// size Standard. Large rows and columns are 1.5 times as large, Extra large ones twice, and all
+// of it in proportion to the screen's DPI: this program runs in a 96 DPI prefix and again in one
+// of 144 DPI.
+TEST(PanelSize, GetInfoBeforeSelectAsksForTheDockedSizeOfEachKeyboardKeySizeAndDpi) {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    ASSERT_TRUE(dpi == 96 || dpi == 144) << dpi;
+    const struct {
+        int Type, KeySize;
+        std::array<LONG, 2> At96, At144;
+    } cases[] = {
+        {0, 0, {130, 69}, {198, 105}},  {1, 0, {130, 92}, {198, 140}},
+        {2, 0, {176, 69}, {268, 105}},  {3, 0, {153, 92}, {233, 140}},
+        {4, 0, {245, 92}, {373, 140}},  {5, 0, {314, 12}, {478, 18}},
+        {6, 0, {130, 69}, {198, 105}},  {0, 1, {198, 105}, {294, 156}},
+        {0, 2, {260, 138}, {390, 207}}, {4, 1, {373, 140}, {554, 208}},
+        {5, 2, {628, 24}, {942, 36}},   {0, 3, {130, 69}, {198, 105}},
+    };
     for (const auto& c : cases) {
-        WriteSettingsFile({1, 0, c[0], 0});
+        WriteSettingsFile({1, 0, c.Type, 0, {}, c.KeySize});
         PlinkerpadDll dll;
         IInputMethod* method = dll.CreateInputMethod();
         ASSERT_NE(method, nullptr);
         EXPECT_EQ(method->Deselect(), S_OK);
         IMINFO info = {};
         ASSERT_EQ(method->GetInfo(&info), S_OK);
-        EXPECT_EQ(Sides(info.rcSipRect), (std::array<LONG, 4>{0, 0, c[1], c[2]})) << c[0];
+        const std::array<LONG, 2> wanted = dpi == 96 ? c.At96 : c.At144;
+        EXPECT_EQ(Sides(info.rcSipRect), (std::array<LONG, 4>{0, 0, wanted[0], wanted[1]}))
+            << "type " << c.Type << ", key size " << c.KeySize;
         EXPECT_EQ(info.hImageNarrow, nullptr);
         method->Release();
     }

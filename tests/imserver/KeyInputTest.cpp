@@ -13,7 +13,8 @@ using KeyInput = SelectedKeyboard;
 // character of the locale's separator, the other one what the locale does not use: the test runs
 // again under other separators (see CMakeLists.txt), an override made the user's for the run.
 // With texts a third page: text N in cell N (twelve in one row), typed whole at the press (a
-// surrogate pair too), the page kept; empty cells do nothing.
+// surrogate pair too), the page kept; empty cells do nothing. In phone order the top-left digit
+// is "1" and "7 8 9" the lower row, on both pages; the other keys and the one row stay.
 TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
     wchar_t expected[16] = L".", override[16] = {}, original[16] = {};
     GetEnvironmentVariableW(L"KEYBOARD_TEST_EXPECTED_SEPARATOR", expected, 16);
@@ -28,6 +29,7 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
         std::vector<POINT> Cells;
         std::vector<std::string> Calls;
         std::vector<std::string> Texts = {};
+        int PhoneOrder = 0;
     } cases[] = {
         // clang-format off
         {0, {{1, 0}, {4, 0}, {0, 1}, {4, 2}},
@@ -46,10 +48,15 @@ TEST_F(KeyInput, TappedCellsTypeTheirKeys) {
         {0, {{0, 0}, {0, 0}, {1, 0}}, Typed({{'7', '7', 1}}), {"", ""}},
         {5, {{0, 0}, {0, 0}, {1, 0}, {12, 0}}, {"string a", "string z"},
             {"a", "", "", "", "", "", "", "", "", "", "", "z"}},
+        {0, {{1, 0}, {2, 2}, {3, 1}, {0, 2}},
+            Typed({{'1', '1', 1}, {'8', '8', 1}, {'6', '6', 1}, {'0', '0', 1}}), {}, 1},
+        {4, {{3, 0}, {5, 2}, {4, 1}, {0, 0}, {3, 0}},
+            Typed({{'1', '1', 1}, {'9', '9', 1}, {'5', '5', 1}, {'1', '1', 1}}), {}, 1},
+        {5, {{1, 0}, {7, 0}}, Typed({{'1', '1', 1}, {'7', '7', 1}}), {}, 1},
         // clang-format on
     };
     for (const auto& c : cases) {
-        Start({1, 0, c.KeyboardType, 0, c.Texts});
+        Start({1, 0, c.KeyboardType, 0, c.Texts, 0, c.PhoneOrder});
         for (const POINT& cell : c.Cells)
             TapCell(cell.x, cell.y);
         EXPECT_EQ(callback.Calls, c.Calls) << "case " << &c - cases;
@@ -117,19 +124,31 @@ TEST_F(KeyRepeat, EditingKeysRepeatWhileHeldAndNoOtherKeyDoes) {
     }
 }
 
+// Phone order set while "7" is held shows at the next touch: the held key is released as the "7"
+// it was, and the same cell then types "1".
+TEST_F(KeyInput, TheDigitOrderChangesBetweenTouches) {
+    Send(WM_LBUTTONDOWN, Grid().Centre(1, 0));
+    ChangeSettings({1, 0, 0, 0, {}, 0, 1});
+    Repaint();
+    Send(WM_LBUTTONUP, Grid().Centre(1, 0));
+    TapCell(1, 0);
+    EXPECT_EQ(callback.Calls, Typed({{'7', '7', 1}, {'1', '1', 1}}));
+}
+
 // The model alone: the window cannot show it, as a fault in a window procedure goes unseen.
 TEST(Geometry, WindowWithoutAPixelPerKeyHasNoKeys) {
     for (const SIZE size : {SIZE{15, 80}, SIZE{240, 4}, SIZE{-20, -20}}) {
-        EXPECT_EQ(ComputeGeometry(0, 0, size.cx, size.cy, 0, 0), 0);
+        EXPECT_EQ(ComputeGeometry(0, 0, size.cx, size.cy, 0, 0, StandardDpi), 0);
         EXPECT_EQ(KeyAt(11, 2), -1);
         EXPECT_EQ(KeyFaceRect(0, 0, 0).Slot, -1);
     }
 }
 
 // The strip is pressed at (4, 30) of a keyboard whose client origin is (101, 151). A drop floats
-// it in its floating size, wholly on screen, below the platform's bar (26 pixels); one-pixel moves
-// are taps. Hiding and Showing change only the shown bit; a double tap docks it at the panel's
-// bottom edge (230), as high as its type's rows ask (23 each), and so does a new Select.
+// it in its floating size (1.5 and 2 times as large with Large and Extra large keys), wholly on
+// screen, below the platform's bar (26 pixels); one-pixel moves are taps. Hiding and Showing change
+// only the shown bit; a double tap docks it at the panel's bottom edge (230), as high as its type's
+// rows ask (23 each, 35 Large, 46 Extra large), and so does a new Select.
 using MovingKeyboard = SelectedKeyboard;
 
 TEST_F(MovingKeyboard, DragFloatsAndDoubleTapDocks) {
@@ -149,6 +168,8 @@ TEST_F(MovingKeyboard, DragFloatsAndDoubleTapDocks) {
         {{1, 0, 0, 0}, {60, 700}, {157, 420, 272, 480}, 161},
         {{1, 0, 0, 0}, {6, 30}, {103, 151, 218, 211}, 161},
         {{1, 1, 0, 0}, {6, 30}, {103, 151, 218, 211}, 161},
+        {{1, 0, 0, 0, {}, 1}, {60, 40}, {157, 161, 330, 251}, 125}, // Large: keys of 30
+        {{1, 0, 4, 0, {}, 2}, {60, 40}, {157, 161, 587, 321}, 46},  // Extra large: keys of 40
     };
     for (const auto& c : cases) {
         Start(c.Settings);

@@ -1,6 +1,7 @@
 // The keyboard's real pixels: colours, corners, shadows, pressed keys, strip, pictures, labels.
 #include "foundation/OwnedHandle.h"
 #include "tests/imserver/SelectedKeyboard.h"
+#include "tests/support/Rects.h"
 
 #include <psapi.h>
 
@@ -40,12 +41,12 @@ protected:
                         Pixel(at.x + x, at.y + y) != (source == White ? faceColour : source);
         return mismatches;
     }
-    // The bounds of the black pixels inside a face, clear of its frame.
-    RECT Ink(const RECT& face) const {
+    // The bounds of the black (or other) pixels inside a face, clear of its frame.
+    RECT Ink(const RECT& face, COLORREF colour = Black) const {
         RECT ink = {};
         for (int y = face.top + 2; y < face.bottom - 2; ++y)
             for (int x = face.left + 2; x < face.right - 2; ++x)
-                if (const RECT dot = {x, y, x + 1, y + 1}; Pixel(x, y) == Black)
+                if (const RECT dot = {x, y, x + 1, y + 1}; Pixel(x, y) == colour)
                     UnionRect(&ink, &ink, &dot);
         return ink;
     }
@@ -96,8 +97,8 @@ TEST_F(Painting, FacesCornersAndPictures) {
 
 // Rightwards and down from a face's edge, a shadowed key has a doubled edge and a white gap; a
 // flat key shares its frame with its grey neighbour. A pressed key turns black right after the
-// press, unlabelled, grey again when the finger slides off; a full repaint while it is pressed
-// draws only that key, not the strip.
+// press, its label white where it was black, grey again when the finger slides off; a full
+// repaint while it is pressed draws only that key, not the strip.
 TEST_F(Painting, ShadowedOrFlatKeysAndThePressedKey) {
     const struct {
         int No3D;
@@ -115,12 +116,14 @@ TEST_F(Painting, ShadowedOrFlatKeysAndThePressedKey) {
         EXPECT_EQ(Pixel(face.right - 2 + c.No3D, face.top + 1), CornerGray);
         EXPECT_EQ(Pixel(4, 30), StripGray);
         const POINT seven = Grid().Centre(1, 0), eight = Grid().Centre(2, 0);
+        const RECT label = Ink(Grid().Face(1, 0));
+        ASSERT_FALSE(IsRectEmpty(&label));
         const COLORREF eightFace = FacePixel(2, 0);
         Send(WM_LBUTTONDOWN, seven);
         PumpUntil([&] { return FacePixel(1, 0) == Black; }, 5000);
         EXPECT_EQ(FacePixel(1, 0), Black) << "the press shows the key";
         Repaint(true);
-        EXPECT_EQ(Pixel(seven.x, seven.y), Black);
+        EXPECT_EQ(Ink(Grid().Face(1, 0), White), label);
         EXPECT_EQ(FacePixel(1, 0), Black);
         EXPECT_EQ(Pixel(4, 30), StripGray) << "a paint while a key is held draws the keyboard";
         EXPECT_EQ(FacePixel(2, 0), eightFace);
@@ -172,6 +175,68 @@ TEST_F(Painting, ChangedSettingsAndPanelSizeShowAtTheNextPaint) {
     EXPECT_LT(ink.bottom - ink.top, (face.bottom - face.top) / 2);
 }
 
+SIZE SizeOf(const RECT& r) {
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+// Large keys in the panel they ask for (198 x 105 at 96 DPI): a digit at least 40% of its key
+// high (3.5 mm), "-", "." and "+" unlike each other, a pressed key's label white where it was
+// black, and pictures larger than 16 pixels, only black on the face (never a stretched blur).
+TEST_F(Painting, LargeKeysHaveReadableLabelsAndCrispPictures) {
+    panelSize = {198, 105};
+    Show({1, 0, 0, 0, {}, 1});
+    const RECT sevenFace = Grid().Face(1, 0), seven = Ink(sevenFace);
+    EXPECT_GE(5 * (seven.bottom - seven.top), 2 * Grid().KeyHeight) << seven;
+    EXPECT_LE(seven.bottom, sevenFace.bottom - 2);
+    const RECT point = Ink(Grid().Face(4, 2));
+    const RECT backspace = Grid().Face(4, 0), picture = Ink(backspace);
+    EXPECT_GT(SizeOf(picture).cx, 16) << picture;
+    EXPECT_LE(SizeOf(picture).cx, 24) << picture;
+    int strays = 0;
+    for (int y = backspace.top + 2; y < backspace.bottom - 2; ++y)
+        for (int x = backspace.left + 2; x < backspace.right - 2; ++x)
+            strays += Pixel(x, y) != Black && Pixel(x, y) != Gray;
+    EXPECT_EQ(strays, 0);
+
+    Send(WM_LBUTTONDOWN, Grid().Centre(1, 0));
+    PumpUntil([&] { return FacePixel(1, 0) == Black; }, 5000);
+    EXPECT_EQ(Ink(sevenFace, White), seven);
+    Send(WM_LBUTTONUP, Grid().Centre(1, 0));
+    TapCell(0, 0);
+    Repaint();
+    const SIZE minus = SizeOf(Ink(Grid().Face(2, 1))), plus = SizeOf(Ink(Grid().Face(1, 2)));
+    EXPECT_GE(minus.cx, 2 * SizeOf(point).cx) << "- and .";
+    EXPECT_GE(minus.cx, 2 * minus.cy) << "-";
+    EXPECT_GE(plus.cy, 3 * minus.cy) << "+ and -";
+    EXPECT_GE(plus.cy, 2 * SizeOf(point).cy) << "+ and .";
+}
+
+// On Extra large keys (in their panel, 260 x 138) a text that fits on two lines, broken at its
+// space, is drawn on two; an empty text is a blank key; one word too long for even today's font
+// ends in an ellipsis within the key, the column inside its frame left alone.
+TEST_F(Painting, TextsTakeTwoLinesAndStayInsideTheirKeys) {
+    panelSize = {260, 138};
+    Show({1, 0, 0, 0, {"0800 123", "", std::string(30, 'W')}, 2}, true);
+    TapCell(0, 0);
+    Repaint();
+    const RECT twoLines = Grid().Face(1, 0);
+    int lines = 0;
+    for (int y = twoLines.top + 2, inked = 0; y < twoLines.bottom - 2; ++y) {
+        const RECT row = Ink({twoLines.left, y - 2, twoLines.right, y + 3});
+        lines += !inked && !IsRectEmpty(&row);
+        inked = !IsRectEmpty(&row);
+    }
+    EXPECT_EQ(lines, 2);
+    const RECT blank = Grid().Face(2, 0), blankInk = Ink(blank);
+    EXPECT_EQ(Pixel(blank.left, blank.top + 5), Black);
+    EXPECT_TRUE(IsRectEmpty(&blankInk));
+    const RECT long_ = Grid().Face(3, 0);
+    for (int y = long_.top + 2; y < long_.bottom - 2; ++y)
+        EXPECT_EQ(Pixel(long_.left + 1, y), Gray) << y;
+    const RECT longInk = Ink(long_);
+    EXPECT_FALSE(IsRectEmpty(&longInk));
+}
+
 // However large the panel grows, the keyboard holds no more memory for its picture than the
 // screen would take (a picture of 16384 x 16384 takes 1 GiB); its keys are still drawn where
 // they belong.
@@ -193,16 +258,19 @@ TEST_F(Painting, AHugeWindowIsDrawnWithoutAPictureOfItsSize) {
 }
 
 // The text page (its toggle leading back) shows the texts at the next paint, the panel's size
-// kept, cells without a text blank; a long text ends in an ellipsis (the dots of its start, not
-// the "W"s of its middle). Without texts the first page is back, all of it, even when the system
-// asks to paint only the toggle's cell.
+// kept, cells without a text blank keys of the keyboard's face; a long text ends in an ellipsis
+// (the dots of its start, not the "W"s of its middle). Without texts the first page is back, all
+// of it, even when the system asks to paint only the toggle's cell.
 TEST_F(Painting, TextPageFollowsTheSettings) {
     Show({1, 0, 0, 0, {"A"}}, true);
     TapCell(0, 0);
     Repaint();
     EXPECT_EQ(PictureMismatches(L"BMP_NUMLOCK", Grid().Face(0, 0), Gray), 0);
     const RECT second = Grid().Face(2, 0);
-    EXPECT_EQ(Pixel(second.left, second.top + 5), White);
+    EXPECT_EQ(Pixel(second.left, second.top + 5), Black);
+    EXPECT_EQ(FacePixel(2, 0), Gray);
+    const RECT blank = Ink(second);
+    EXPECT_TRUE(IsRectEmpty(&blank));
     ChangeSettings({1, 0, 0, 0, {"A", std::string(40, '.') + std::string(40, 'W')}});
     Repaint();
     const RECT ink = Ink(second);

@@ -12,19 +12,20 @@
 #include <functional>
 #include <memory>
 
-// Where the keys of a docked keyboard belong, worked out afresh from the keyboard-type records.
+// Where the keys of a docked keyboard belong at 96 DPI, worked out afresh from the keyboard-type
+// records.
 struct GridOracle {
     // A single-cell key's face as drawn with a shadow (flat: a pixel larger); a point inside.
     RECT Face(int column, int row) const {
-        const int left = Margin + StripWidth + column * KeyWidth, top = Margin + row * KeyHeight;
+        const int left = Margin + Strip + column * KeyWidth, top = Margin + row * KeyHeight;
         return {left, top, left + KeyWidth - Margin, top + KeyHeight - Margin};
     }
     POINT Centre(int column, int row) const {
         const RECT face = Face(column, row);
         return {(face.left + face.right + Margin) / 2, (face.top + face.bottom + Margin) / 2};
     }
-    static constexpr int StripWidth = 9;
-    int Margin, KeyWidth, KeyHeight;
+    static constexpr int StripWidths[3] = {9, 14, 18}; // by key size
+    int Strip, Margin, KeyWidth, KeyHeight;
 };
 
 class SelectedKeyboard : public ::testing::Test {
@@ -44,7 +45,7 @@ protected:
         ChangeSettings(wanted);
         dll = std::make_unique<PlinkerpadDll>();
         ASSERT_NE(method = dll->CreateInputMethod(), nullptr);
-        panel = CreatePanelWindow(100, 150, 240, 80);
+        panel = CreatePanelWindow(100, 150, panelSize.cx, panelSize.cy);
         ASSERT_EQ(method->Select(panel), S_OK);
         ASSERT_NE(keyboard = FindKeyboardWindow(panel), nullptr);
         UpdateWindow(keyboard);
@@ -131,12 +132,14 @@ protected:
         RECT client = {};
         GetClientRect(keyboard, &client);
         const int margin = settings.No3D == 1 ? 0 : 2;
+        const int strip = GridOracle::StripWidths[settings.KeySize];
         const KeyboardType& type = KeyboardTypes[settings.KeyboardType];
-        return {margin, (client.right - margin - GridOracle::StripWidth) / type.Columns,
+        return {strip, margin, (client.right - margin - strip) / type.Columns,
                 (client.bottom - margin) / type.Rows};
     }
 
     SystemKeyRepeat quickestRepeat{0, 31}; // 250 ms, then 30 a second: holds are short
+    SIZE panelSize = {240, 80};            // of the panel the next Start makes
     TestSettings settings;
     std::unique_ptr<PlinkerpadDll> dll;
     RecordingCallback callback;

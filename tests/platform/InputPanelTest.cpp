@@ -3,6 +3,7 @@
 #include "platform/inputpanel/ImRegistry.h"
 #include "platform/inputpanel/InputPanel.h"
 #include "platform/inputpanel/KeyEvents.h"
+#include "tests/support/FakeInputMethod.h"
 #include "tests/support/Identity.h"
 #include "tests/support/Rects.h"
 
@@ -17,54 +18,13 @@ namespace {
 
 using testing::ElementsAre;
 
-class FakeMethod final : public IInputMethod {
-public:
-    STDMETHODIMP QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(++references); }
-    STDMETHODIMP_(ULONG) Release() override {
-        calls.push_back("Release");
-        return static_cast<ULONG>(--references);
-    }
-    STDMETHODIMP Select(HWND) override { return Record("Select"); }
-    STDMETHODIMP Deselect() override { return Record("Deselect"); }
-    STDMETHODIMP Showing() override { return Record("Showing"); }
-    STDMETHODIMP Hiding() override { return Record("Hiding"); }
-    STDMETHODIMP GetInfo(IMINFO* info) override {
-        info->fdwFlags = SIPF_DOCKED;
-        info->rcSipRect = RECT{0, 0, 130, 69};
-        return Record("GetInfo");
-    }
-    STDMETHODIMP ReceiveSipInfo(SIPINFO* info) override {
-        told.push_back(*info);
-        return Record("ReceiveSipInfo");
-    }
-    STDMETHODIMP RegisterCallback(IIMCallback* given) override {
-        callback = given;
-        return Record("RegisterCallback");
-    }
-    STDMETHODIMP GetImData(DWORD, void*) override { return E_NOTIMPL; }
-    STDMETHODIMP SetImData(DWORD, void*) override { return E_NOTIMPL; }
-    STDMETHODIMP UserOptionsDlg(HWND) override { return Record("UserOptionsDlg"); }
-
-    std::vector<std::string> calls;
-    std::vector<SIPINFO> told;
-    IIMCallback* callback = nullptr;
-    LONG references = 1;
-
-private:
-    HRESULT Record(const char* call) {
-        calls.push_back(call);
-        return S_OK;
-    }
-};
-
 // Floating places are kept on the screen; docking takes the bottom of the screen, as high as
 // asked (an empty rectangle keeps the height, one taller than the screen gets the default). The
 // menu answers keys too: the posted keys are waiting for it when it opens (Quit is tried end to
 // end).
 TEST(InputPanel, OpenSetImInfoMenuAndCloseDriveTheMethodInThePlatformOrder) {
     const LONG cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
-    FakeMethod method;
+    FakeInputMethod method;
     InputPanel panel{GetModuleHandleW(nullptr)};
     // The place of the panel, and what the method was last told of it.
     const auto expectPanelAt = [&](const RECT& place, bool docked) {
@@ -153,7 +113,8 @@ TEST(ImRegistry, CommandLineClassIdWinsThenDefaultImThenPlinkerpad) {
     SetDefaultIm(saved);
 }
 
-// An input event as its virtual key, the character it carries (Unicode events) and its flags.
+// An input event as its virtual key, its scan code (key events) or the character it carries
+// (Unicode events), and its flags.
 using Event = std::tuple<WORD, WORD, DWORD>;
 using Events = std::vector<Event>;
 
@@ -161,50 +122,75 @@ Events EventsOf(const std::vector<INPUT>& inputs) {
     Events events;
     for (const INPUT& input : inputs) {
         EXPECT_EQ(input.type, static_cast<DWORD>(INPUT_KEYBOARD));
-        events.emplace_back(input.ki.wVk, input.ki.wVk ? 0 : input.ki.wScan, input.ki.dwFlags);
+        events.emplace_back(input.ki.wVk, input.ki.wScan, input.ki.dwFlags);
     }
     return events;
 }
 
 constexpr DWORD Unicode = KEYEVENTF_UNICODE, Extended = KEYEVENTF_EXTENDEDKEY, Up = KEYEVENTF_KEYUP;
+// Keys of the US layout by virtual key and scan code.
+const Event Shift{VK_SHIFT, 0x2A, 0}, One{'1', 0x02, 0}, Eight{'8', 0x09, 0}, B{'B', 0x30, 0},
+    Period{VK_OEM_PERIOD, 0x34, 0}, Equals{VK_OEM_PLUS, 0x0D, 0}, Return{VK_RETURN, 0x1C, 0};
 
-// Characters travel as Unicode events, Backspace, Tab and Return as their keys; without
-// characters the key is a virtual key, navigation keys extended. A release (key-state flags
-// 0x10040, a press 0x80) gives the same events going up.
-TEST(KeyEvents, CharactersAreUnicodeControlCharactersTheirKeysAndNavigationExtended) {
+Event Released(const Event& event) {
+    return {std::get<0>(event), std::get<1>(event), std::get<2>(event) | Up};
+}
+
+// On the US layout: a character with a key is that key, with Shift pressed and released around
+// the press where it needs Shift and the user holds none; a character that the user's Shift or
+// Caps Lock would change, or that has no key, is a Unicode event. Return is its key. A release
+// (key-state flags 0x10040, a press 0x80) lets the character's key go up, and nothing else.
+TEST(KeyEvents, CharactersWithAKeyOfTheLayoutAreThatKeyAndTheOthersUnicode) {
+    const HKL us = LoadKeyboardLayoutW(L"00000409", 0);
+    ASSERT_EQ(VkKeyScanExW(L'*', us), 0x138) << "the layout of the test's screen is not the US one";
+    const KeyContext none{us, false, false}, shift{us, true, false}, capsLock{us, false, true};
     const struct {
-        UINT vk;
+        KeyContext context;
         std::vector<UINT> chars;
-        Events down;
+        Events down, up;
     } cases[] = {
-        {'B', {'b'}, {{0, 'b', Unicode}}},
-        {'1',
-         {'1', 8364, '\r', '\t', '\b'},
-         {{0, '1', Unicode},
-          {0, 8364, Unicode},
-          {VK_RETURN, 0, 0},
-          {VK_TAB, 0, 0},
-          {VK_BACK, 0, 0}}},
-        {VK_HOME, {}, {{VK_HOME, 0, Extended}}},
-        {VK_LEFT, {}, {{VK_LEFT, 0, Extended}}},
-        {VK_DELETE, {}, {{VK_DELETE, 0, Extended}}},
+        {none, {'1'}, {One}, {Released(One)}},
+        {none, {'*'}, {Shift, Eight, Released(Shift)}, {Released(Eight)}},
+        {shift, {'*'}, {Eight}, {Released(Eight)}},
+        {none,
+         {'.', '+'},
+         {Period, Shift, Equals, Released(Shift)},
+         {Released(Period), Released(Equals)}},
+        {none, {'b', 8364}, {B, {0, 8364, Unicode}}, {Released(B), {0, 8364, Unicode | Up}}},
+        {shift, {'1'}, {{0, '1', Unicode}}, {{0, '1', Unicode | Up}}},
+        {capsLock, {'b', '1'}, {{0, 'b', Unicode}, One}, {{0, 'b', Unicode | Up}, Released(One)}},
+        {shift, {'\r'}, {Return}, {Released(Return)}},
     };
     for (const auto& c : cases) {
-        Events up;
-        for (const auto& [vk, ch, flags] : c.down)
-            up.emplace_back(vk, ch, flags | Up);
         const auto size = static_cast<UINT>(c.chars.size());
-        EXPECT_EQ(EventsOf(CharEventInputs(c.vk, 0x80, size, c.chars.data())), c.down) << c.vk;
-        EXPECT_EQ(EventsOf(CharEventInputs(c.vk, 0x10040, size, c.chars.data())), up) << c.vk;
+        SCOPED_TRACE(testing::Message()
+                     << "first character " << c.chars[0] << ", shift " << c.context.shiftHeld
+                     << ", caps lock " << c.context.capsLockOn);
+        EXPECT_EQ(EventsOf(CharEventInputs('1', 0x80, size, c.chars.data(), c.context)), c.down);
+        EXPECT_EQ(EventsOf(CharEventInputs('1', 0x10040, size, c.chars.data(), c.context)), c.up);
     }
 }
 
-// A surrogate pair in a string is one keystroke: both halves down, in order, then both up.
-TEST(KeyEvents, StringsKeepSurrogatePairsWhole) {
-    EXPECT_EQ(EventsOf(StringInputs(L"\xD83D\xDE00", 2)), (Events{{0, 0xD83D, Unicode},
-                                                                  {0, 0xDE00, Unicode},
-                                                                  {0, 0xD83D, Unicode | Up},
-                                                                  {0, 0xDE00, Unicode | Up}}));
+// Without characters the key is a virtual key, navigation keys extended; a string types each
+// character as a tap, and a surrogate pair as one keystroke: both halves down, then both up.
+TEST(KeyEvents, VirtualKeysAndStrings) {
+    const KeyContext none{LoadKeyboardLayoutW(L"00000409", 0), false, false};
+    for (UINT vk : {VK_HOME, VK_LEFT, VK_DELETE}) {
+        const WORD scan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+        EXPECT_EQ(EventsOf(CharEventInputs(vk, 0x80, 0, &vk, none)),
+                  (Events{{static_cast<WORD>(vk), scan, Extended}}));
+        EXPECT_EQ(EventsOf(CharEventInputs(vk, 0x10040, 0, &vk, none)),
+                  (Events{{static_cast<WORD>(vk), scan, Extended | Up}}));
+    }
+    EXPECT_EQ(EventsOf(StringInputs(L"*\xD83D\xDE00", 3, none)),
+              (Events{Shift,
+                      Eight,
+                      Released(Shift),
+                      Released(Eight),
+                      {0, 0xD83D, Unicode},
+                      {0, 0xDE00, Unicode},
+                      {0, 0xD83D, Unicode | Up},
+                      {0, 0xDE00, Unicode | Up}}));
 }
 
 } // namespace

@@ -1,12 +1,16 @@
 // Default buttons, built once for a screen 240 pixels high (run on a 320 x 240 screen: a column on
 // the right) and once for a taller one (240 x 320: a row under the content, or on row 98); and the
-// windows of the setup program on each screen.
+// windows of the setup program on each screen, above a docked input panel, tapped by real clicks.
 #include "resources/SetupResources.h"
 #include "setup/DefaultImDialog.h"
 #include "setup/SettingsPages.h"
 #include "setup/SetupDialog.h"
 #include "setup/TDialog.h"
+#include "platform/inputpanel/InputPanel.h"
 #include "tests/setup/DialogDriver.h"
+#include "tests/support/FakeInputMethod.h"
+#include "tests/support/XMouse.h"
+#include "tools/Desktop.h"
 
 #include <gtest/gtest.h>
 
@@ -73,39 +77,135 @@ TEST(DefaultButtons, StandWhereTheScreenHeightPutsThem) {
     }
 }
 
-// Every child of the window is visible and lies wholly inside its client area, on the screen (a
-// dialog larger than the screen may hang over its edges by its frame).
-void ExpectChildrenShown(HWND window) {
-    RECT client, bounds;
-    GetClientRect(window, &client);
-    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
-    const RECT screen = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    IntersectRect(&bounds, &client, &screen);
-    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const RECT rect = WindowRect(child);
-        RECT inside;
-        IntersectRect(&inside, &rect, &bounds);
-        EXPECT_TRUE(IsWindowVisible(child)) << WindowText(child);
-        EXPECT_TRUE(EqualRect(&inside, &rect)) << WindowText(child);
-    }
+// Runs the thread's messages, the dialogs' included, until the condition holds.
+bool PumpUntil(const std::function<bool()>& condition) {
+    return WaitFor([&] {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        return condition();
+    });
 }
 
-TEST(SetupWindows, ShowEveryControlOnTheScreen) {
+// What shows of the window's client area on the desktop left above the docked panel.
+RECT VisibleClient(HWND window, const RECT& desktop) {
+    const RECT client = ClientOnScreen(window);
+    RECT visible{};
+    IntersectRect(&visible, &client, &desktop);
+    return visible;
+}
+
+bool IsText(HWND control) {
+    wchar_t className[16] = {};
+    GetClassNameW(control, className, 16);
+    return lstrcmpiW(className, L"Static") == 0;
+}
+
+// The centre of the control, scrolled into view by real clicks on the arrows of the dialog's
+// scroll bar; it must show above the panel and be the window under the point (texts let the
+// point through).
+POINT TapPoint(HWND dialog, HWND control, const RECT& desktop) {
+    const RECT visible = VisibleClient(dialog, desktop);
+    const int arrowX = ClientOnScreen(dialog).right + GetSystemMetrics(SM_CXVSCROLL) / 2;
+    const int arrow = GetSystemMetrics(SM_CYVSCROLL) / 2;
+    const bool scrolls = (GetWindowLongW(dialog, GWL_STYLE) & WS_VSCROLL) != 0;
+    for (int i = 0; scrolls && i < 20 && !PtInRect(&visible, Centre(WindowRect(control))); ++i) {
+        const LONG top = WindowRect(control).top;
+        XClick(Centre(WindowRect(control)).y >= visible.bottom
+                   ? POINT{arrowX, visible.bottom - arrow}
+                   : POINT{arrowX, visible.top + arrow});
+        if (!PumpUntil([&] { return WindowRect(control).top != top; }))
+            break;
+    }
+    const POINT at = Centre(WindowRect(control));
+    EXPECT_TRUE(PtInRect(&visible, at)) << WindowText(control) << " at " << WindowRect(control);
+    EXPECT_EQ(WindowFromPoint(at), IsText(control) ? dialog : control) << WindowText(control);
+    return at;
+}
+
+// Every control shows above the panel, scrolled into view where needed, and each one but the
+// texts and the buttons that end the dialog takes the focus at a real click on its centre; the
+// ending button (OK or Cancel) is clicked last.
+void TapEveryControl(HWND dialog, const RECT& desktop, const std::wstring& ending) {
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        EXPECT_TRUE(IsWindowVisible(child)) << WindowText(child);
+        const POINT at = TapPoint(dialog, child, desktop);
+        const int id = GetDlgCtrlID(child);
+        if (IsText(child) || id == IDOK || id == IDCANCEL) // the ending is clicked last
+            continue;
+        XClick(at);
+        EXPECT_TRUE(PumpUntil([&] { return GetFocus() == child || IsChild(child, GetFocus()); }))
+            << WindowText(child) << " took no click";
+        SendMessageW(child, CB_SHOWDROPDOWN, FALSE, 0); // the Boot-IM list drops down
+    }
+    XClick(TapPoint(dialog, FindControl(dialog, ending), desktop));
+}
+
+// The middle of the caption's close box, found by asking the window what lies where.
+POINT CloseBox(HWND window) {
+    const RECT frame = WindowRect(window);
+    const int y = (frame.top + ClientOnScreen(window).top) / 2;
+    int right = 0, left = 0;
+    for (int x = frame.right - 1; x > frame.left && (right == 0 || left == 0); --x) {
+        const bool close = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE;
+        right = right == 0 && close ? x : right;
+        left = right != 0 && !close ? x + 1 : left;
+    }
+    EXPECT_NE(right, 0) << "no close box";
+    return POINT{(left + right) / 2, y};
+}
+
+// With the input panel docked at the bottom, the setup program's windows keep above it: a
+// dialog taller than what is left scrolls. Each button of the main window opens its page by a
+// real click, every control of the page takes one, and the main window's close box accepts it.
+TEST(SetupWindows, KeepAboveADockedPanelAndTakeRealClicksOnEveryControl) {
+    DeleteFileW(L"C:\\Plinkerpad.ini");
+    FakeInputMethod method;
+    InputPanel panel{GetModuleHandleW(nullptr)};
+    ASSERT_EQ(panel.Open(&method), S_OK);
+    const RECT desktop = {0, 0, GetSystemMetrics(SM_CXSCREEN), WindowRect(panel.Window()).top};
+    ASSERT_LT(desktop.bottom, PLINKER_SCREEN_HEIGHT);
     CWinApp app;
     SetupDialog main;
     app.m_pMainWnd = &main;
     DialogDriver driver;
+    // General comes last: its OK saves what its clicks changed, Dialog buttons off among them.
+    const struct {
+        const wchar_t* button;
+        const wchar_t* title;
+        const wchar_t* ending;
+    } pages[] = {{L"Keyboard", L"Finger", L"Cancel"},
+                 {L"Sniplets", L"Sniplets", L"Cancel"},
+                 {L"Boot-IM", L"Set default Boot-IM", L"Cancel"},
+                 {L"General", L"General", L"OK"}};
+    size_t done = 0;
+    for (const auto& page : pages) {
+        driver.When(page.title, [&](HWND window) {
+            TapEveryControl(window, desktop, page.ending);
+            ++done;
+        });
+    }
     driver.When(L"Plinkerpad Setup", [&](HWND window) {
-        ExpectChildrenShown(window);
-        Click(window, L"Sniplets");
+        for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            TapPoint(window, child, desktop);
+        for (size_t i = 0; i < std::size(pages); ++i) {
+            XClick(Centre(WindowRect(FindControl(window, pages[i].button))));
+            EXPECT_TRUE(PumpUntil([&] { return done == i + 1; })) << pages[i].button;
+        }
+        XClick(Centre(WindowRect(FindControl(window, L"Help"))));
+        EXPECT_TRUE(PumpUntil([&] { return GetFocus() == FindControl(window, L"Help"); }));
+        XClick(CloseBox(window));
+        if (!PumpUntil([&] { return !IsWindowVisible(window); })) {
+            ADD_FAILURE() << "the close box did not end the main window";
+            PostCommand(window, IDCANCEL);
+        }
     });
-    driver.When(L"Sniplets", [&](HWND page) {
-        ExpectChildrenShown(page);
-        PostCommand(page, IDCANCEL);
-        PostCommand(GetWindow(page, GW_OWNER), IDCANCEL);
-    });
-    EXPECT_EQ(main.DoModal(), IDCANCEL);
+    EXPECT_EQ(main.DoModal(), IDOK);
     EXPECT_EQ(driver.Waiting(), 0u);
+    panel.Close();
+    DeleteFileW(L"C:\\Plinkerpad.ini");
 }
 
 TEST(DefaultButtons, OfTheBootImDialog) {

@@ -65,19 +65,19 @@ protected:
 const std::wstring No3D = L"No 3D (maximize speed)", AtBottom = L"Dialog buttons at screen bottom";
 
 // The button row stands under the content, or at row 98 from the next page on (and under the
-// twelve text fields).
+// twelve text fields), and under the content where that reaches below row 98.
 TEST_F(Pages, ShowTheFileAndOkSavesExactlyTheChoiceWhileCancelOrAFailedSaveKeepsIt) {
     WriteSettingsFile({{"ColorType", 2}, {"No3D", 0}, {"KeyboardType", 3}});
     EXPECT_EQ(Run(L"General", {L"Colored", L"Gray", No3D, L"Show Dialog buttons"},
                   {L"Gray", No3D, AtBottom}, L"OK", 82),
               L"1001");
-    EXPECT_EQ(Run(L"Finger", {}, {}, L"Cancel", 98), L"");
+    EXPECT_EQ(Run(L"Finger", {}, {}, L"Cancel", 124), L""); // its content reaches below row 98
     ExpectStored({{"ColorType", 1}, {"DlgBtnBottom", 1}, {"KeyboardType", 3}});
     // A keyboard that the page does not offer: no choice shown, -1 stored.
     WriteSettingsFile({{"KeyboardType", 7}});
     EXPECT_EQ(Run(L"Finger",
                   {L"Numeric", L"Extended", L"Numeric + hex", L"Extended + hex", L"Big numeric"},
-                  {}, L"OK", 86),
+                  {}, L"OK", 124),
               L"00000");
     Run(L"Sniplets", {}, {}, L"OK", 98);
     ExpectStored({{"KeyboardType", -1}});
@@ -105,6 +105,25 @@ TEST_F(Pages, ShowTheFileAndOkSavesExactlyTheChoiceWhileCancelOrAFailedSaveKeeps
     CloseHandle(held);
     EXPECT_NE(told.find(L"could not be saved"), std::wstring::npos);
     ExpectStored({{"FloatingSizeType", 1}});
+}
+
+// The key size and the phone order show what the file holds; OK saves them, and every other line
+// of the file stays as it was; Cancel keeps the file.
+TEST_F(Pages, KeySizeAndPhoneOrderShowTheFileAndOkSavesThem) {
+    const std::wstring Phone = L"Phone order (1 2 3 on top)";
+    const std::string mine = "[Mine]\r\nmine=1\r\n\r\n";
+    WriteBytes(SettingsFile, SettingsText({{"KeySize", 2}, {"FloatingSizeType", 1}}) + mine);
+    EXPECT_EQ(Run(L"Finger", {L"Standard", L"Extra large", Phone, L"Medium"}, {L"Standard", Phone},
+                  L"OK"),
+              L"0101");
+    const std::string saved =
+        SettingsText({{"KeySize", 0}, {"PhoneOrder", 1}, {"FloatingSizeType", 1}}) + mine;
+    EXPECT_EQ(ReadSettingsFile(), saved);
+    EXPECT_EQ(Run(L"Finger", {L"Standard", Phone}, {L"Extra large", Phone}, L"Cancel"), L"11");
+    EXPECT_EQ(ReadSettingsFile(), saved);
+    EXPECT_EQ(Run(L"Finger", {}, {L"Extra large", Phone}, L"OK"), L"");
+    EXPECT_EQ(ReadSettingsFile(),
+              SettingsText({{"KeySize", 2}, {"PhoneOrder", 0}, {"FloatingSizeType", 1}}) + mine);
 }
 
 // The text field behind its number.

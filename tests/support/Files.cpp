@@ -44,7 +44,7 @@ void WriteBytes(const std::wstring& path, const std::string& bytes) {
 std::string SettingsText(const SettingValues& values) {
     std::istringstream lines("[Internal]\nPosX=50\nPosY=50\n\n[GeneralSettings]\nDlgBtnBottom=0\n"
                              "ShowDlgBtn=1\nColorType=1\nNo3D=1\n\n[Keyboard]\n"
-                             "FloatingSizeType=0\nKeyboardType=0\n\n");
+                             "FloatingSizeType=0\nKeyboardType=0\nKeySize=0\nPhoneOrder=0\n\n");
     std::string text;
     for (std::string line; std::getline(lines, line);) {
         const auto value = values.find(line.substr(0, line.find('=')));

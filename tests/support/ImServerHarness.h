@@ -14,6 +14,7 @@
 struct TestSettings {
     int ColorType = 1, No3D = 0, KeyboardType = 0, FloatingSizeType = 0;
     std::vector<std::string> Texts = {}; // UTF-8, from "Text1" on
+    int KeySize = 0, PhoneOrder = 0;
 };
 
 // Writes C:\Plinkerpad.ini as the setup program would, or deletes it.
@@ -21,7 +22,9 @@ inline void WriteSettingsFile(const TestSettings& s) {
     std::string text = SettingsText({{"ColorType", s.ColorType},
                                      {"No3D", s.No3D},
                                      {"FloatingSizeType", s.FloatingSizeType},
-                                     {"KeyboardType", s.KeyboardType}}) +
+                                     {"KeyboardType", s.KeyboardType},
+                                     {"KeySize", s.KeySize},
+                                     {"PhoneOrder", s.PhoneOrder}}) +
                        "[Sniplets]\r\n";
     for (std::size_t i = 0; i < s.Texts.size(); ++i)
         text += "Text" + std::to_string(i + 1) + "=" + s.Texts[i] + "\r\n";

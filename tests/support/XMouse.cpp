@@ -1,4 +1,4 @@
-#include "XMouse.h"
+#include "tests/support/XMouse.h"
 
 #include "tools/Desktop.h"
 
