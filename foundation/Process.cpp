@@ -6,12 +6,13 @@ std::wstring WindowsFolderProgram(const wchar_t* name) {
     return L"\"" + std::wstring(folder) + L"\\" + name + L"\"";
 }
 
-StartedProcess StartProcess(std::wstring commandLine, const wchar_t* currentFolder) {
+StartedProcess StartProcess(std::wstring commandLine, const wchar_t* currentFolder,
+                            DWORD creationFlags) {
     STARTUPINFOW startup = {};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        currentFolder, &startup, &process))
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, creationFlags,
+                        nullptr, currentFolder, &startup, &process))
         return {};
     const OwnedHandle<HANDLE, CloseHandle> thread(process.hThread); // its id is enough
     return {true, OwnedProcess(process.hProcess), process.dwThreadId};

@@ -19,5 +19,6 @@ struct StartedProcess {
 };
 
 // Starts the program that the command line names first (by a full path it is looked for nowhere
-// else), in the current folder given or else in the caller's.
-StartedProcess StartProcess(std::wstring commandLine, const wchar_t* currentFolder = nullptr);
+// else), in the current folder given or else in the caller's, with the creation flags given.
+StartedProcess StartProcess(std::wstring commandLine, const wchar_t* currentFolder = nullptr,
+                            DWORD creationFlags = 0);

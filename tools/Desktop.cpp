@@ -78,8 +78,8 @@ std::wstring WinePath(const std::string& unixPath) {
     return path;
 }
 
-StartedProcess StartProgram(std::wstring commandLine) {
-    return StartProcess(std::move(commandLine), L"C:\\");
+StartedProcess StartProgram(std::wstring commandLine, DWORD creationFlags) {
+    return StartProcess(std::move(commandLine), L"C:\\", creationFlags);
 }
 
 DWORD RunProgram(const std::wstring& commandLine) {

@@ -24,7 +24,7 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 // A Unix path as Wine sees it, on drive Z:.
 std::wstring WinePath(const std::string& unixPath);
 // Starts a program with its current folder at the root of C:, where the device's paths lead.
-StartedProcess StartProgram(std::wstring commandLine);
+StartedProcess StartProgram(std::wstring commandLine, DWORD creationFlags = 0);
 // Runs a program to its end (half a minute at most) and returns its exit code.
 DWORD RunProgram(const std::wstring& commandLine);
 
