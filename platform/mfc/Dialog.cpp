@@ -163,12 +163,17 @@ void CDialog::OnVScroll(WPARAM wParam) {
     SetScrollPos(m_hWnd, SB_VERT, pos, TRUE);
 }
 
+void CDialog::FillVisibleDesktop() {
+    const RECT area = AfxGetVisibleDesktop();
+    RECT window;
+    if (::GetWindowRect(m_hWnd, &window) && !EqualRect(&window, &area))
+        MoveWindow(&area, IsWindowVisible(m_hWnd));
+}
+
 BOOL CDialog::OnInitDialog() {
     ShowCaptionOkAsCloseBox();
-    if (m_bFullScreen) {
-        const RECT area = AfxGetVisibleDesktop();
-        MoveWindow(&area, FALSE);
-    }
+    if (m_bFullScreen)
+        FillVisibleDesktop();
     UpdateData(FALSE);
     return TRUE;
 }
@@ -188,6 +193,8 @@ BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pRes
         FitVisibleDesktop();
         return TRUE;
     }
+    if (message == WM_ACTIVATE && LOWORD(wParam) != WA_INACTIVE && m_bFullScreen)
+        FillVisibleDesktop(); // and the activation goes on as usual
     if (message == WM_VSCROLL && lParam == 0 && (GetWindowLongW(m_hWnd, GWL_STYLE) & WS_VSCROLL)) {
         OnVScroll(wParam);
         *pResult = 0;

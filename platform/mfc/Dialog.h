@@ -38,6 +38,9 @@ private:
     // A dialog taller than the visible desktop is cut to it and scrolls its controls up and down
     // with a scroll bar, so that a docked input panel covers none of them.
     void FitVisibleDesktop();
+    // A full-screen dialog fills the visible desktop as it is now, at its start and whenever it
+    // is activated again: the panel may have docked, floated or changed its height meanwhile.
+    void FillVisibleDesktop();
     void OnVScroll(WPARAM wParam);
 
     friend INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);

@@ -187,6 +187,10 @@ TEST(SetupWindows, KeepAboveADockedPanelAndTakeRealClicksOnEveryControl) {
             ++done;
         });
     }
+    driver.When(L"Finger", [&](HWND window) {
+        ++done;
+        PostCommand(window, IDCANCEL);
+    });
     driver.When(L"Plinkerpad Setup", [&](HWND window) {
         for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
             TapPoint(window, child, desktop);
@@ -194,6 +198,17 @@ TEST(SetupWindows, KeepAboveADockedPanelAndTakeRealClicksOnEveryControl) {
             XClick(Centre(WindowRect(FindControl(window, pages[i].button))));
             EXPECT_TRUE(PumpUntil([&] { return done == i + 1; })) << pages[i].button;
         }
+        // The keyboard asks for a taller panel while a page is open: back on top, the main window
+        // keeps above it.
+        IMINFO taller{sizeof(IMINFO),        nullptr,       nullptr, 0, 0,
+                      SIPF_ON | SIPF_DOCKED, {0, 0, 1, 120}};
+        ASSERT_EQ(method.callback->SetImInfo(&taller), S_OK);
+        XClick(Centre(WindowRect(FindControl(window, L"Keyboard"))));
+        EXPECT_TRUE(PumpUntil([&] { return done == std::size(pages) + 1; }));
+        EXPECT_TRUE(PumpUntil([&] {
+            return WindowRect(window).bottom <= WindowRect(panel.Window()).top;
+        })) << "main window at "
+            << WindowRect(window) << ", panel at " << WindowRect(panel.Window());
         XClick(Centre(WindowRect(FindControl(window, L"Help"))));
         EXPECT_TRUE(PumpUntil([&] { return GetFocus() == FindControl(window, L"Help"); }));
         XClick(CloseBox(window));
