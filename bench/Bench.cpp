@@ -6,8 +6,8 @@
 #include "bench/TapPathBench.h"
 #include "bench/Timing.h"
 #include "foundation/Settings.h"
-#include "tests/imserver/ImServerHarness.h"
 #include "tests/support/AccessibleReader.h"
+#include "tests/support/ImServerHarness.h"
 #include "tools/Desktop.h"
 
 #include <cstdio>
@@ -91,7 +91,8 @@ std::string SnipletsSection() {
     return section;
 }
 
-// The reload every paint does, with the setup program's file and with twelve texts added to it.
+// The reload a paint does once the settings file has changed, with the setup program's file and
+// with twelve texts added to it.
 void BenchLoadSettings() {
     const std::wstring path = SettingsFilePath();
     const auto load = [] { LoadSettings(); };
@@ -195,7 +196,8 @@ void BenchPaints(HWND panel, HWND keyboard) {
         const Blit blit(keyboard); // a window DC of its own for each figure
         Report(name, Compare(100, paint, blit), "BitBlt 240x80");
     }
-    // What the platform alone costs any paint here: the paint cycle and the settings reload.
+    // What the platform alone costs a paint that reloads the settings, as these paints do just
+    // after the file is written: the paint cycle and the reload.
     HWND empty = CreateBenchWindow(L"PlinkerpadBenchPaint", EmptyPaintWndProc, panel);
     ShowWindow(empty, SW_SHOWNA);
     const Blit blit(keyboard);
@@ -317,11 +319,12 @@ void ReadNames(HWND window, bool byChild) {
 // of ButtonDialog.exe.
 void BenchReadingNames() {
     WriteSettingsFile(SettingValues{{"KeyboardType", 4}});
-    PROCESS_INFORMATION panel{}, dialog{};
+    StartedProcess panel =
+        StartProgram(L"\"" + WinePath(PLINKER_PANEL) + L"\" " + PlinkerpadClassId);
+    StartedProcess dialog;
     HWND buttons = nullptr;
-    if (StartProgram(L"\"" + WinePath(PLINKER_PANEL) + L"\" " + PlinkerpadClassId, panel) &&
-        WaitFor(KeyboardReady) &&
-        StartProgram(L"\"" + WinePath(PLINKER_BUTTON_DIALOG) + L"\"", dialog) &&
+    if (panel.Started && WaitFor(KeyboardReady) &&
+        (dialog = StartProgram(L"\"" + WinePath(PLINKER_BUTTON_DIALOG) + L"\"")).Started &&
         WaitFor([&] { return (buttons = FindWindowW(L"#32770", L"Forty buttons")) != nullptr; })) {
         HWND keyboard = FindKeyboard();
         Report("names of the keyboard",
@@ -332,13 +335,10 @@ void BenchReadingNames() {
         std::printf("reading names: the panel or the dialog did not start\n");
     }
     PostMessageW(FindPanel(), WM_CLOSE, 0, 0);
-    PostThreadMessageW(dialog.dwThreadId, WM_QUIT, 0, 0);
-    for (PROCESS_INFORMATION* process : {&panel, &dialog}) {
-        if (process->hProcess != nullptr &&
-            WaitForSingleObject(process->hProcess, 5000) != WAIT_OBJECT_0)
-            TerminateProcess(process->hProcess, 1);
-        CloseHandle(process->hThread);
-        CloseHandle(process->hProcess);
+    PostThreadMessageW(dialog.ThreadId, WM_QUIT, 0, 0);
+    for (const StartedProcess* started : {&panel, &dialog}) {
+        if (started->Process && WaitForSingleObject(started->Process, 5000) != WAIT_OBJECT_0)
+            TerminateProcess(started->Process, 1);
     }
 }
 

@@ -5,7 +5,7 @@
 #include "foundation/ScreenDpi.h"
 #include "foundation/Settings.h"
 #include "keyboard/Geometry.h"
-#include "tests/imserver/ImServerHarness.h"
+#include "tests/support/ImServerHarness.h"
 
 #include <cstdio>
 #include <vector>

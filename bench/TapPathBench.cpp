@@ -29,20 +29,18 @@ constexpr const char* PathNames[PathCount] = {"tap on \"7\", InputPanel + Plinke
 class Programs {
 public:
     ~Programs() {
-        for (PROCESS_INFORMATION& process : processes) {
-            EnumThreadWindows(process.dwThreadId, PostClose, 0);
-            if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
-                TerminateProcess(process.hProcess, 1);
-            CloseHandle(process.hThread);
-            CloseHandle(process.hProcess);
+        for (const StartedProcess& started : processes) {
+            EnumThreadWindows(started.ThreadId, PostClose, 0);
+            if (WaitForSingleObject(started.Process, 5000) != WAIT_OBJECT_0)
+                TerminateProcess(started.Process, 1);
         }
     }
     bool Start(const std::string& program, const std::wstring& arguments,
                const std::function<bool()>& ready) {
-        PROCESS_INFORMATION process{};
-        if (!StartProgram(L"\"" + WinePath(program) + L"\" " + arguments, process))
+        StartedProcess started = StartProgram(L"\"" + WinePath(program) + L"\" " + arguments);
+        if (!started.Started)
             return false;
-        processes.push_back(process);
+        processes.push_back(std::move(started));
         return WaitFor(ready);
     }
 
@@ -51,7 +49,7 @@ private:
         PostMessageW(window, WM_CLOSE, 0, 0);
         return TRUE;
     }
-    std::vector<PROCESS_INFORMATION> processes;
+    std::vector<StartedProcess> processes;
 };
 
 void Send(INPUT input) {

@@ -89,8 +89,7 @@ StringList* IniFile::SectionLines(const std::wstring& name) const {
 std::wstring IniFile::ReadText(const std::wstring& section, const std::wstring& key,
                                const std::wstring& fallback) const {
     const StringList* lines = SectionLines(section);
-    const int position = lines ? lines->FindName(key) : -1;
-    return position < 0 ? fallback : lines->At(position).substr(key.size() + 1);
+    return lines ? lines->FindValue(key).value_or(fallback) : fallback;
 }
 
 void IniFile::WriteText(const std::wstring& section, const std::wstring& key,

@@ -30,7 +30,6 @@ public:
     StringList* AddSection(const std::wstring& name);
     void RemoveSection(const std::wstring& name);
     void RemoveAllSections();
-    int SectionCount() const { return sections.Count(); }
 
     std::wstring ReadText(const std::wstring& section, const std::wstring& key,
                           const std::wstring& fallback) const;

@@ -45,6 +45,7 @@ private:
 
 using OwnedKey = OwnedHandle<HKEY, RegCloseKey>;
 using OwnedFile = OwnedHandle<HANDLE, CloseHandle>; // null, never INVALID_HANDLE_VALUE
+using OwnedProcess = OwnedHandle<HANDLE, CloseHandle>;
 using OwnedLocal = OwnedHandle<HLOCAL, LocalFree>;
 using OwnedMenu = OwnedHandle<HMENU, DestroyMenu>;
 using OwnedBrush = OwnedHandle<HBRUSH, DeleteObject>;

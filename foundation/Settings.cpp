@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 namespace {
 
 struct PersistedSetting {
@@ -34,10 +36,12 @@ std::wstring SnipletKey(int index) {
     return L"Text" + std::to_wstring(index + 1);
 }
 
-// The first UTF-16 units of the value, short of a pair's first half whose second half is cut.
-std::wstring SnipletOf(const std::wstring& line, size_t valueStart) {
-    std::wstring text = line.substr(valueStart, SnipletMaxLength);
-    if (text.size() == SnipletMaxLength && IS_HIGH_SURROGATE(text.back()))
+// The text's first UTF-16 units, short of a pair's first half whose second half is cut.
+std::wstring SnipletOf(std::wstring text) {
+    if (text.size() < SnipletMaxLength)
+        return text;
+    text.resize(SnipletMaxLength);
+    if (IS_HIGH_SURROGATE(text.back()))
         text.pop_back();
     return text;
 }
@@ -59,18 +63,14 @@ std::wstring SavedSniplet(const std::wstring& text) {
         else if (!IsControlCharacter(text[i]))
             line += text[i];
     }
-    return SnipletOf(line, 0);
+    return SnipletOf(std::move(line));
 }
 
 // The section is looked up once for all twelve keys, not once for each.
 void LoadSniplets(const IniFile& file, Settings& settings) {
     const StringList* lines = file.Section(SnipletSection);
-    for (int i = 0; i < SnipletCount; ++i) {
-        const std::wstring key = SnipletKey(i);
-        const int position = lines ? lines->FindName(key) : -1;
-        settings.Sniplets[i] =
-            position < 0 ? std::wstring() : SnipletOf(lines->At(position), key.size() + 1);
-    }
+    for (int i = 0; i < SnipletCount; ++i)
+        settings.Sniplets[i] = lines ? SnipletOf(lines->ValueOf(SnipletKey(i))) : std::wstring();
 }
 
 } // namespace

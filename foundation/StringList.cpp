@@ -107,11 +107,15 @@ std::wstring StringList::NameAt(int position) const {
     return text.substr(0, text.find(L'='));
 }
 
-std::wstring StringList::ValueOf(const std::wstring& name) const {
-    int position = FindName(name);
+std::optional<std::wstring> StringList::FindValue(const std::wstring& name) const {
+    const int position = FindName(name);
     if (position < 0)
-        return std::wstring();
+        return std::nullopt;
     return entries[position].Text.substr(name.size() + 1);
+}
+
+std::wstring StringList::ValueOf(const std::wstring& name) const {
+    return FindValue(name).value_or(std::wstring());
 }
 
 void StringList::SetValueOf(const std::wstring& name, const std::wstring& value) {

@@ -4,6 +4,7 @@
 
 #include "foundation/TextFile.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,9 @@ public:
     int Find(const std::wstring& text) const;
     int FindName(const std::wstring& name) const;
     std::wstring NameAt(int position) const;
+    // The text after the first "=" of the name's line; nothing when no line has the name.
+    std::optional<std::wstring> FindValue(const std::wstring& name) const;
+    // The same, with an empty text when no line has the name.
     std::wstring ValueOf(const std::wstring& name) const;
     // An empty value removes the name's line.
     void SetValueOf(const std::wstring& name, const std::wstring& value);

@@ -13,8 +13,8 @@ OwnedFile OpenFile(const std::wstring& path, DWORD access, DWORD share, DWORD di
 }
 
 // The only file read is the settings file, a few hundred bytes long. The input method reads it
-// at every paint, so a bound on its size is a bound on the time a hostile file can stall the
-// keyboard.
+// again at a paint whenever it has changed, so a bound on its size is a bound on the time a
+// hostile file can stall the keyboard.
 constexpr LONGLONG MaxFileBytes = 1 << 20;
 
 UINT CodePageOf(TextEncoding encoding) {

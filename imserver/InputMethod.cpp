@@ -1,5 +1,6 @@
 #include "imserver/InputMethod.h"
 
+#include "foundation/Process.h"
 #include "foundation/ScreenDpi.h"
 #include "foundation/Settings.h"
 #include "imserver/KeyboardWindowState.h"
@@ -43,12 +44,6 @@ void EnsureKeyboards() {
         return;
     BuildKeyboards();
     GetSettings().SipState = ShownDocked;
-}
-
-std::wstring SetupProgramPath() {
-    wchar_t folder[MAX_PATH] = {};
-    GetWindowsDirectoryW(folder, MAX_PATH);
-    return std::wstring(folder) + L"\\PlinkerpadSetup.exe";
 }
 
 } // namespace
@@ -185,15 +180,7 @@ STDMETHODIMP InputMethod::SetImData(DWORD, void*) {
 
 // Starts the setup program without waiting; its saved changes show at the next paint.
 STDMETHODIMP InputMethod::UserOptionsDlg(HWND) {
-    const std::wstring path = SetupProgramPath();
-    STARTUPINFOW startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
-    if (CreateProcessW(path.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    StartProcess(WindowsFolderProgram(L"PlinkerpadSetup.exe"));
     LoadSettings();
     return S_OK;
 }

@@ -5,6 +5,8 @@
 #include "keyboard/Geometry.h"
 #include "keyboard/KeyboardTypes.h"
 
+#include <utility>
+
 namespace {
 
 // A single cell's rectangle, as the keyboard window lays it out.
@@ -76,22 +78,17 @@ std::wstring WinePath(const std::string& unixPath) {
     return path;
 }
 
-bool StartProgram(std::wstring commandLine, PROCESS_INFORMATION& process) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, L"C:\\",
-                          &startup, &process) != FALSE;
+StartedProcess StartProgram(std::wstring commandLine, DWORD creationFlags) {
+    return StartProcess(std::move(commandLine), L"C:\\", creationFlags);
 }
 
 DWORD RunProgram(const std::wstring& commandLine) {
-    PROCESS_INFORMATION process{};
-    if (!StartProgram(commandLine, process))
-        return static_cast<DWORD>(-1);
-    WaitForSingleObject(process.hProcess, 30000);
+    const StartedProcess started = StartProgram(commandLine);
     DWORD exitCode = static_cast<DWORD>(-1);
-    GetExitCodeProcess(process.hProcess, &exitCode);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    if (started.Process) {
+        WaitForSingleObject(started.Process, 30000);
+        GetExitCodeProcess(started.Process, &exitCode);
+    }
     return exitCode;
 }
 

@@ -2,6 +2,8 @@
 // keyboard, and where the keys of that keyboard are.
 #pragma once
 
+#include "foundation/Process.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -22,7 +24,7 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 // A Unix path as Wine sees it, on drive Z:.
 std::wstring WinePath(const std::string& unixPath);
 // Starts a program with its current folder at the root of C:, where the device's paths lead.
-bool StartProgram(std::wstring commandLine, PROCESS_INFORMATION& process);
+StartedProcess StartProgram(std::wstring commandLine, DWORD creationFlags = 0);
 // Runs a program to its end (half a minute at most) and returns its exit code.
 DWORD RunProgram(const std::wstring& commandLine);
 

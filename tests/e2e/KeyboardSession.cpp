@@ -16,7 +16,7 @@ bool settingsSaved = false;
 
 // Closes every window of the class (notepad's without saving) and ends the process that showed
 // it, by force when it does not end; without a process, what an interrupted run left behind.
-void CloseAll(const wchar_t* windowClass, PROCESS_INFORMATION& process) {
+void CloseAll(const wchar_t* windowClass, StartedProcess& process) {
     while (HWND window = FindWindowW(windowClass, nullptr)) {
         if (HWND edit = FindWindowExW(window, nullptr, L"Edit", nullptr))
             SendMessageW(edit, EM_SETMODIFY, FALSE, 0);
@@ -24,13 +24,11 @@ void CloseAll(const wchar_t* windowClass, PROCESS_INFORMATION& process) {
         if (!WaitFor([&] { return !IsWindow(window); }, 5000))
             break;
     }
-    if (process.hProcess == nullptr)
+    if (!process.Process)
         return;
-    if (WaitForSingleObject(process.hProcess, 5000) != WAIT_OBJECT_0)
-        TerminateProcess(process.hProcess, 1);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    process = PROCESS_INFORMATION{};
+    if (WaitForSingleObject(process.Process, 5000) != WAIT_OBJECT_0)
+        TerminateProcess(process.Process, 1);
+    process = StartedProcess{};
 }
 
 } // namespace
@@ -50,7 +48,7 @@ HWND ShownMenu() {
 // Screen readers' calls to the panel's keyboard need COM on the test's thread.
 void KeyboardSession::SetUpTestSuite() {
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    PROCESS_INFORMATION none{};
+    StartedProcess none;
     CloseAll(L"SipWndClass", none);
     CloseAll(L"Notepad", none);
     settingsSaved = CopyFileW(SettingsFile, SavedSettingsFile, FALSE) != FALSE;
@@ -78,7 +76,8 @@ void KeyboardSession::TearDownTestSuite() {
 void KeyboardSession::StartSession(int keyboardType, SettingValues others) {
     others["KeyboardType"] = keyboardType;
     WriteSettingsFile(others);
-    ASSERT_TRUE(StartProgram(L"notepad.exe", notepadProcess));
+    notepadProcess = StartProgram(L"notepad.exe");
+    ASSERT_TRUE(notepadProcess.Started);
     ASSERT_TRUE(WaitFor([&] { return (edit = FindNotepadEdit()) != nullptr; }));
     notepad = FindNotepad();
     ASSERT_TRUE(WaitFor([&] { return NotepadHasFocus(); }));
@@ -87,8 +86,8 @@ void KeyboardSession::StartSession(int keyboardType, SettingValues others) {
 
 void KeyboardSession::RestartPanel() {
     CloseAll(L"SipWndClass", panelProcess);
-    ASSERT_TRUE(
-        StartProgram(L"\"" + WinePath(PLINKER_PANEL) + L"\" " + PlinkerpadClassId, panelProcess));
+    panelProcess = StartProgram(L"\"" + WinePath(PLINKER_PANEL) + L"\" " + PlinkerpadClassId);
+    ASSERT_TRUE(panelProcess.Started);
     ASSERT_TRUE(WaitFor(KeyboardReady));
     panel = FindPanel();
     keyboard = FindKeyboard();
@@ -97,10 +96,10 @@ void KeyboardSession::RestartPanel() {
 // The program is ended whatever happens, so that no window of it is left for the next test; the
 // focus then goes back to notepad, as a user would tap it.
 void KeyboardSession::UseSetupProgram(const std::function<void(HWND main)>& use) {
-    PROCESS_INFORMATION setup{};
-    ASSERT_TRUE(StartProgram(L"\"" + WinePath(PLINKER_SETUP) + L"\"", setup));
+    StartedProcess setup = StartProgram(L"\"" + WinePath(PLINKER_SETUP) + L"\"");
+    ASSERT_TRUE(setup.Started);
     struct Ending {
-        PROCESS_INFORMATION& process;
+        StartedProcess& process;
         HWND notepad;
         ~Ending() {
             CloseAll(L"#32770", process);

@@ -58,6 +58,6 @@ protected:
     HWND edit = nullptr;
     HWND panel = nullptr;
     HWND keyboard = nullptr;
-    PROCESS_INFORMATION notepadProcess{};
-    PROCESS_INFORMATION panelProcess{};
+    StartedProcess notepadProcess;
+    StartedProcess panelProcess;
 };

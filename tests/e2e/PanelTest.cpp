@@ -46,9 +46,9 @@ TEST_F(Panel, QuitInTheMenuOfARightClickOrOfAHeldStripEndsThePanel) {
         const RECT items = WindowRect(menu);
         XClick(
             POINT{(items.left + items.right) / 2, items.top + (items.bottom - items.top) * 3 / 4});
-        ASSERT_EQ(WaitForSingleObject(panelProcess.hProcess, 10000), WAIT_OBJECT_0);
+        ASSERT_EQ(WaitForSingleObject(panelProcess.Process, 10000), WAIT_OBJECT_0);
         DWORD exitCode = 1;
-        GetExitCodeProcess(panelProcess.hProcess, &exitCode);
+        GetExitCodeProcess(panelProcess.Process, &exitCode);
         EXPECT_EQ(exitCode, 0u);
         EXPECT_EQ(FindWindowW(L"PlinkerpadWndCls", nullptr), nullptr);
         EXPECT_TRUE(NotepadShows(L"")) << "the menu's keys type nothing";

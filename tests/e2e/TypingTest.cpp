@@ -13,12 +13,10 @@ using Typing = KeyboardSession;
 bool IsConsoleWindow(HWND window) {
     DWORD id = 0;
     GetWindowThreadProcessId(window, &id);
-    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    const OwnedProcess process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id));
     wchar_t path[MAX_PATH] = L"";
     DWORD size = MAX_PATH;
     const bool named = process && QueryFullProcessImageNameW(process, 0, path, &size);
-    if (process)
-        CloseHandle(process);
     const std::wstring name = path;
     return named && name.size() >= 11 &&
            _wcsicmp(name.c_str() + name.size() - 11, L"conhost.exe") == 0;
@@ -77,24 +75,18 @@ TEST_F(Typing, ALineTypedIntoWinesConsoleReachesIt) {
     const std::wstring ready = L"C:\\console-ready.txt", line = L"C:\\console-line.txt";
     DeleteFileW(ready.c_str());
     DeleteFileW(line.c_str());
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION console{};
-    std::wstring command =
-        L"cmd.exe /v:on /c \"echo.>" + ready + L"& set /p typed=&& echo !typed!>" + line + L"\"";
-    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE,
-                               nullptr, L"C:\\", &startup, &console));
+    const StartedProcess console = StartProgram(
+        L"cmd.exe /v:on /c \"echo.>" + ready + L"& set /p typed=&& echo !typed!>" + line + L"\"",
+        CREATE_NEW_CONSOLE);
+    ASSERT_TRUE(console.Started);
     // cmd has started in the console, and the console's window has the focus.
     ASSERT_TRUE(WaitFor([&] {
         return GetFileAttributesW(ready.c_str()) != INVALID_FILE_ATTRIBUTES &&
                IsConsoleWindow(GetForegroundWindow());
     }));
     Tap({{2, 1}, {2, 2}, {3, 2}, {1, 2}, {3, 0}, {1, 1}, {1, 4}}); // 1 2 . 5 * 4 RET
-    EXPECT_EQ(WaitForSingleObject(console.hProcess, 10000), WAIT_OBJECT_0)
-        << "the line did not end";
-    TerminateProcess(console.hProcess, 1);
-    CloseHandle(console.hThread);
-    CloseHandle(console.hProcess);
+    EXPECT_EQ(WaitForSingleObject(console.Process, 10000), WAIT_OBJECT_0) << "the line did not end";
+    TerminateProcess(console.Process, 1);
     EXPECT_EQ(ReadBytes(line), "12.5*4\r\n");
     DeleteFileW(line.c_str());
     DeleteFileW(ready.c_str());

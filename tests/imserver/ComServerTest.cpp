@@ -1,5 +1,5 @@
 // The library as a COM server: class factory, object, reference counts and error codes.
-#include "tests/imserver/ImServerHarness.h"
+#include "tests/support/ImServerHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Self-registration in the test prefix's registry.
-#include "tests/imserver/ImServerHarness.h"
+#include "tests/support/ImServerHarness.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "keyboard/KeyboardTypes.h"
-#include "tests/imserver/ImServerHarness.h"
+#include "tests/support/ImServerHarness.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

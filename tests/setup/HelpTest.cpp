@@ -1,4 +1,5 @@
 // Help: the text of the help document, and the viewer started as the main window starts it.
+#include "foundation/OwnedHandle.h"
 #include "platform/peghelp/HtmlText.h"
 #include "setup/Help.h"
 
@@ -73,10 +74,9 @@ TEST(Help, TheViewerOpensTheDocumentAtItsContents) {
     EXPECT_STREQ(start, L"Plinkerpad\r\n");
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, processId);
+    const OwnedProcess process(OpenProcess(SYNCHRONIZE, FALSE, processId));
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForSingleObject(process, 10000), WAIT_OBJECT_0);
-    CloseHandle(process);
     DeleteFileW(decoy.c_str());
 }
 

@@ -22,10 +22,7 @@ void Xdotool(const std::string& arguments) {
     const std::wstring statusPath = WinePath(status);
     const std::string line = "/bin/sh -c \"xdotool " + arguments + "; echo $? >" + status +
                              ".tmp && mv " + status + ".tmp " + status + "\"";
-    PROCESS_INFORMATION process{};
-    ASSERT_TRUE(StartProgram(std::wstring(line.begin(), line.end()), process));
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    ASSERT_TRUE(StartProgram(std::wstring(line.begin(), line.end())).Started);
     // A loaded machine can take seconds to start a process.
     ASSERT_TRUE(WaitFor(
         [&] { return GetFileAttributesW(statusPath.c_str()) != INVALID_FILE_ATTRIBUTES; }, 30000))
