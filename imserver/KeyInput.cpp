@@ -1,47 +1,24 @@
 #include "imserver/KeyInput.h"
 
-#include "foundation/OwnedHandle.h"
 #include "foundation/Settings.h"
-#include "imserver/KeyRepeat.h"
+#include "imserver/KeyOutput.h"
 #include "imserver/KeyboardAccessible.h"
-#include "imserver/KeyboardWindow.h"
+#include "imserver/KeyboardPaint.h"
 #include "imserver/MovingKeyboard.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/KeyLayouts.h"
 
 namespace {
 
-constexpr UINT PressFlags = 0x80;      // the key is down
-constexpr UINT ReleaseFlags = 0x10040; // it was down, and the event carries no character
-constexpr DWORD SilentKeyDown = 4;
-constexpr DWORD SilentKeyUp = 6;
-
-// The letters of codes -1 to -4: cut, copy, paste, undo.
-constexpr BYTE ShortcutLetters[] = {'X', 'C', 'V', 'Z'};
-
-using OwnedString = OwnedHandle<BSTR, SysFreeString>;
-
-// Lower-case letters travel with the virtual key of their capital.
-UINT VirtualKeyOf(UINT code) {
-    return code > 0x60 ? code - 32 : code;
-}
-
-// The whole text in one go; the host reads it as a string of the platform's own allocation.
-void SendText(IIMCallback* callback, const std::wstring& text) {
-    const OwnedString string(SysAllocStringLen(text.data(), static_cast<UINT>(text.size())));
-    if (string)
-        callback->SendString(string, static_cast<DWORD>(text.size()));
-}
-
 struct Cell {
     int Slot; // -1: no key under the point
-    int Column;
     int Row;
+    int Column;
 };
 
 Cell CellOfSlot(int slot) {
     const int columns = GetSettings().Metrics.Columns;
-    return {slot, slot % columns, slot / columns};
+    return {slot, slot / columns, slot % columns};
 }
 
 // Mouse points are unsigned 16-bit here: points left of or above the window lie on no key, nor
@@ -51,12 +28,19 @@ Cell CellAt(LPARAM lParam) {
     return slot < 0 || !HoldsKey(CurrentLayout, slot) ? Cell{-1, 0, 0} : CellOfSlot(slot);
 }
 
+// Marks the cells of the key in the cell (both cells of a two-cell key) for repainting, without
+// erasing.
+void InvalidateKeyCells(HWND window, const Cell& cell) {
+    const RECT cells = KeyCellsRect(cell.Row, cell.Column, LayoutKey(CurrentLayout, cell.Slot));
+    InvalidateRect(window, &cells, FALSE);
+}
+
 // The key shown pressed (1 + slot, 0: none); readers hear of the key that changed.
 void ShowPressed(HWND window, KeyboardWindowState& state, int pressedKey) {
-    const int before = state.pressedKey;
+    const int before = state.touch.pressedKey;
     if (before == pressedKey)
         return;
-    state.pressedKey = pressedKey;
+    state.touch.pressedKey = pressedKey;
     if (before != 0)
         NotifyKeyStateChanged(window, before - 1);
     if (pressedKey != 0)
@@ -64,10 +48,9 @@ void ShowPressed(HWND window, KeyboardWindowState& state, int pressedKey) {
 }
 
 void ClearHighlight(HWND window, KeyboardWindowState& state) {
-    if (state.pressedKey == 0)
+    if (state.touch.pressedKey == 0)
         return;
-    const Cell cell = CellOfSlot(state.pressedKey - 1);
-    InvalidateKeyCell(window, cell.Column, cell.Row, LayoutKey(CurrentLayout, cell.Slot));
+    InvalidateKeyCells(window, CellOfSlot(state.touch.pressedKey - 1));
     CancelPressedKeyShow(window);
     ShowPressed(window, state, 0);
 }
@@ -75,11 +58,12 @@ void ClearHighlight(HWND window, KeyboardWindowState& state) {
 // Every press that was sent gets exactly one release of the same key, wherever the finger lifts,
 // and nothing after it.
 void ReleaseHeldKey(HWND window, KeyboardWindowState& state) {
-    StopKeyRepeat(window, state);
-    if (state.heldKey == 0)
+    state.repeat.Stop(window);
+    if (state.touch.heldKey == 0)
         return;
-    SendKeyEvent(false, LayoutKey(state.heldLayout, state.heldKey - 1), state.callback);
-    state.heldKey = 0;
+    SendKeyEvent(false, LayoutKey(state.touch.heldLayout, state.touch.heldKey - 1),
+                 state.panel.callback);
+    state.touch.heldKey = 0;
 }
 
 void TogglePage(HWND window, KeyboardWindowState& state) {
@@ -91,7 +75,7 @@ void TogglePage(HWND window, KeyboardWindowState& state) {
 // The capture brings the lift of a finger that leaves the key here, wherever it goes on to.
 void TakeCapture(HWND window, KeyboardWindowState& state) {
     SetCapture(window);
-    state.touchCaptured = 1;
+    state.touch.captured = true;
 }
 
 // A double tap's second touch is a press too, so a quick "00" types two zeros.
@@ -105,13 +89,13 @@ void PressKey(HWND window, KeyboardWindowState& state, const Cell& cell) {
         TogglePage(window, state);
         return;
     }
-    if (state.callback != nullptr) {
-        SendKeyEvent(true, key, state.callback);
-        state.heldKey = cell.Slot + 1;
-        state.heldLayout = CurrentLayout;
+    if (state.panel.callback != nullptr) {
+        SendKeyEvent(true, key, state.panel.callback);
+        state.touch.heldKey = cell.Slot + 1;
+        state.touch.heldLayout = CurrentLayout;
         // A repeating key keeps the capture too: whoever takes it away ends the repeat.
         if (key.RepeatsWhileHeld()) {
-            StartKeyRepeat(window, state);
+            state.repeat.Start(window);
             TakeCapture(window, state);
         }
     }
@@ -124,13 +108,13 @@ void PressKey(HWND window, KeyboardWindowState& state, const Cell& cell) {
 // only then (or at the press of a repeating key), as it costs a plain tap more than the tap
 // itself.
 void MoveOver(HWND window, KeyboardWindowState& state, const Cell& cell) {
-    if (state.pressedKey == 0 || state.pressedKey == cell.Slot + 1)
+    if (state.touch.pressedKey == 0 || state.touch.pressedKey == cell.Slot + 1)
         return;
-    StopKeyRepeat(window, state);
+    state.repeat.Stop(window);
     CancelPressedKeyShow(window);
     ShowPressed(window, state, 0);
     InvalidateRect(window, nullptr, FALSE);
-    if (state.heldKey != 0)
+    if (state.touch.heldKey != 0)
         TakeCapture(window, state);
 }
 
@@ -139,9 +123,9 @@ void MoveOver(HWND window, KeyboardWindowState& state, const Cell& cell) {
 void Lift(HWND window, KeyboardWindowState& state) {
     ClearHighlight(window, state);
     ReleaseHeldKey(window, state);
-    if (state.touchCaptured != 0)
+    if (state.touch.captured)
         ReleaseCapture();
-    state.touchCaptured = 0;
+    state.touch.captured = false;
 }
 
 } // namespace
@@ -150,12 +134,13 @@ LRESULT HandleKeyMouse(HWND window, UINT message, LPARAM lParam) {
     KeyboardWindowState* state = WindowStateOf(window);
     if (state == nullptr)
         return 0;
-    // A held key does not repeat under a moving keyboard.
-    if (HandleStripMouse(window, *state, message, lParam)) {
-        StopKeyRepeat(window, *state);
+    // A held key does not repeat under a moving keyboard, nor is it shown pressed.
+    if (HandleStripMouse(window, state->drag, state->panel, message, lParam)) {
+        state->touch.pressedKey = 0;
+        state->repeat.Stop(window);
         return 0;
     }
-    UpdateWindowGeometry(window);
+    NotifyKeysShown(window, UpdateWindowGeometry(window));
     const Cell cell = CellAt(lParam);
     switch (message) {
     case WM_LBUTTONDOWN:
@@ -183,13 +168,13 @@ LRESULT CancelTouch(HWND window, UINT message, LPARAM lParam) {
     if (state == nullptr || (message == WM_CAPTURECHANGED &&
                              (reinterpret_cast<HWND>(lParam) == window || GetCapture() == window)))
         return 0;
-    if (state->pressedKey != 0) {
+    if (state->touch.pressedKey != 0) {
         InvalidateRect(window, nullptr, FALSE);
         CancelPressedKeyShow(window);
     }
     ShowPressed(window, *state, 0);
-    state->dragging = 0;
-    state->touchCaptured = 0;
+    state->drag.dragging = false;
+    state->touch.captured = false;
     ReleaseHeldKey(window, *state);
     if (message == WM_CANCELMODE && GetCapture() == window)
         ReleaseCapture();
@@ -197,41 +182,15 @@ LRESULT CancelTouch(HWND window, UINT message, LPARAM lParam) {
 }
 
 void ChangeCallback(HWND window, KeyboardWindowState& state, IIMCallback* callback) {
-    if (callback != state.callback)
+    if (callback != state.panel.callback)
         ReleaseHeldKey(window, state);
-    state.callback = callback;
+    state.panel.callback = callback;
 }
 
-void SendKeyEvent(bool isPress, const KeyDef& key, IIMCallback* callback) {
-    if (callback == nullptr)
-        return;
-    if (key.IsTextKey()) {
-        if (isPress)
-            SendText(callback, key.GetText());
-        return;
-    }
-    UINT flags = isPress ? PressFlags : ReleaseFlags;
-    const int code = key.GetCode();
-    if (code >= 0) {
-        UINT character = static_cast<UINT>(code);
-        callback->SendCharEvents(VirtualKeyOf(character), flags, 1, &flags, &character);
-    } else if (code >= -4) {
-        if (isPress)
-            SendCtrlShortcut(callback, ShortcutLetters[-code - 1]);
-    } else {
-        UINT virtualKey = static_cast<UINT>(-code);
-        callback->SendCharEvents(VirtualKeyOf(virtualKey), flags, 0, &flags, &virtualKey);
-    }
-}
-
-void SendCtrlShortcut(IIMCallback* callback, BYTE letter) {
-    callback->SendVirtualKey(VK_LCONTROL, SilentKeyDown);
-    callback->SendVirtualKey(letter, SilentKeyDown);
-    callback->SendVirtualKey(letter, SilentKeyUp);
-    callback->SendVirtualKey(VK_LCONTROL, SilentKeyUp);
-}
-
-void InvalidateKeyCell(HWND window, int column, int row, const KeyDef& key) {
-    const RECT cells = KeyCellsRect(row, column, key);
-    InvalidateRect(window, &cells, FALSE);
+LRESULT RepeatHeldKey(HWND window) {
+    KeyboardWindowState* state = WindowStateOf(window);
+    if (state != nullptr && state->repeat.Tick(window))
+        SendKeyEvent(true, LayoutKey(state->touch.heldLayout, state->touch.heldKey - 1),
+                     state->panel.callback);
+    return 0;
 }

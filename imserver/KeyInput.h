@@ -1,8 +1,8 @@
-// Taps on the keys become key events for the application through the panel's IIMCallback.
+// Taps on the keys become key events for the application through the panel's IIMCallback: the
+// touch on the keys, the held key and its repeat.
 #pragma once
 
 #include "imserver/KeyboardWindowState.h"
-#include "keyboard/KeyDef.h"
 
 // The handler of WM_LBUTTONDOWN, WM_MOUSEMOVE, WM_LBUTTONUP and WM_LBUTTONDBLCLK; returns 0.
 LRESULT HandleKeyMouse(HWND window, UINT message, LPARAM lParam);
@@ -15,12 +15,6 @@ LRESULT CancelTouch(HWND window, UINT message, LPARAM lParam);
 // application that got the key-down gets its key-up.
 void ChangeCallback(HWND window, KeyboardWindowState& state, IIMCallback* callback);
 
-// Sends one press or one release of a key through the state's callback; nothing without one. A
-// text key sends its whole text at the press and nothing at the release.
-void SendKeyEvent(bool isPress, const KeyDef& key, IIMCallback* callback);
-
-// Left Control + letter as four silent virtual-key events.
-void SendCtrlShortcut(IIMCallback* callback, BYTE letter);
-
-// Marks the cell of one key (both cells of a two-cell key) for repainting, without erasing.
-void InvalidateKeyCell(HWND window, int column, int row, const KeyDef& key);
+// The repeat timer: sends the press of the held key again when its repeat says so; the key is
+// shown pressed already. Returns 0.
+LRESULT RepeatHeldKey(HWND window);

@@ -243,7 +243,7 @@ public:
         if (const HRESULT known = Child(child, id); FAILED(known))
             return known;
         LONG flags = IsWindowVisible(window) ? 0 : STATE_SYSTEM_INVISIBLE;
-        const int pressed = WindowStateOf(window)->pressedKey;
+        const int pressed = WindowStateOf(window)->touch.pressedKey;
         if (id != CHILDID_SELF && pressed != 0 && Keys(window).ChildOfSlot(pressed - 1) == id)
             flags |= STATE_SYSTEM_PRESSED;
         SetChild(state, flags);
@@ -334,7 +334,11 @@ private:
         return window != nullptr && WindowStateOf(window) != nullptr ? window : nullptr;
     }
     // The keys shown now, by the window's geometry as a tap would find them.
-    static ShownKeys Keys(HWND shown) { return ShownKeys(UpdateWindowGeometry(shown)); }
+    static ShownKeys Keys(HWND shown) {
+        const int layout = UpdateWindowGeometry(shown);
+        NotifyKeysShown(shown, layout);
+        return ShownKeys(layout);
+    }
     // The child a VARIANT names: CHILDID_SELF, a key or the strip.
     HRESULT Child(const VARIANT& child, LONG& id) const {
         HWND shown = Window();

@@ -5,8 +5,6 @@
 #include "keyboard/BuildKeyboards.h"
 #include "keyboard/TextPage.h"
 
-KeyboardPicture NormalKeyboardPicture;
-
 namespace {
 
 // The picture takes four bytes a pixel: it is kept only for a window that fits on the screen, as
@@ -17,15 +15,6 @@ bool FitsOnScreen(LONG width, LONG height) {
 }
 
 } // namespace
-
-bool KeyboardPicture::Look::operator==(const Look& other) const {
-    return Pictures == other.Pictures && Layout == other.Layout && ColorType == other.ColorType &&
-           No3D == other.No3D && Columns == other.Columns && Rows == other.Rows &&
-           KeyWidth == other.KeyWidth && KeyHeight == other.KeyHeight &&
-           KeyMargin == other.KeyMargin && Width == other.Width && Height == other.Height &&
-           TextRevision == other.TextRevision && LayoutRevision == other.LayoutRevision &&
-           Scale == other.Scale;
-}
 
 KeyboardPicture::Look KeyboardPicture::CurrentLook(const RECT& client, int layout) {
     const Settings& settings = GetSettings();

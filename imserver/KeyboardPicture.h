@@ -1,6 +1,6 @@
-// The keyboard as drawn with no key pressed, kept between paints: a full paint with the same
-// layout, look and size copies it instead of drawing every key again. The settings file is still
-// looked at and the geometry recomputed at every paint; only the drawing is reused.
+// The keyboard as drawn with no key pressed, kept by its window between paints: a full paint with
+// the same layout, look and size copies it instead of drawing every key again. The settings file
+// is still looked at and the geometry recomputed at every paint; only the drawing is reused.
 #pragma once
 
 #include "foundation/OwnedHandle.h"
@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <optional>
+#include <tuple>
 
 class KeyboardPicture {
 public:
@@ -41,7 +42,12 @@ private:
         int TextRevision;   // the text page's keys change within its layout
         int LayoutRevision; // and the built-in pages' keys with the digit order
         int Scale;          // the label font and the pictures follow the key size
-        bool operator==(const Look& other) const;
+        // Every field above (a field added is added here), so that looks compare as a whole.
+        auto Fields() const {
+            return std::tie(Pictures, Layout, ColorType, No3D, Columns, Rows, KeyWidth, KeyHeight,
+                            KeyMargin, Width, Height, TextRevision, LayoutRevision, Scale);
+        }
+        bool operator==(const Look& other) const { return Fields() == other.Fields(); }
     };
     static Look CurrentLook(const RECT& client, int layout);
     void Redraw(HDC target, const RECT& client, const Look& look);
@@ -54,6 +60,3 @@ private:
     Look drawn = {};
     bool valid = false;
 };
-
-// The module's one picture, shared by its keyboard windows.
-extern KeyboardPicture NormalKeyboardPicture;

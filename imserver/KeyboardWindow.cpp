@@ -1,12 +1,9 @@
 #include "imserver/KeyboardWindow.h"
 
-#include "foundation/OwnedHandle.h"
-#include "foundation/SettingsReload.h"
 #include "imserver/KeyInput.h"
 #include "imserver/KeyboardAccessible.h"
-#include "imserver/KeyPainter.h"
-#include "imserver/KeyRepeat.h"
-#include "imserver/KeyboardPicture.h"
+#include "imserver/KeyboardPaint.h"
+#include "imserver/KeyboardTimers.h"
 #include "imserver/KeyboardWindowState.h"
 #include "imserver/MovingKeyboard.h"
 #include "keyboard/ModuleInstance.h"
@@ -36,11 +33,11 @@ LRESULT OnNcCreate(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     const CREATESTRUCTW* create = reinterpret_cast<const CREATESTRUCTW*>(lParam);
     if (SentByAnotherThread() || create == nullptr || WindowStateOf(window) != nullptr)
         return FALSE;
-    KeyboardWindowState* state = new (std::nothrow) KeyboardWindowState{};
+    KeyboardWindowState* state = new (std::nothrow) KeyboardWindowState();
     if (state == nullptr)
         return FALSE;
-    GetWindowRect(create->hwndParent, &state->dockedRect);
-    state->handOver = static_cast<const KeyboardHandOver*>(create->lpCreateParams);
+    GetWindowRect(create->hwndParent, &state->panel.dockedRect);
+    state->panel.handOver = static_cast<const KeyboardHandOver*>(create->lpCreateParams);
     BindWindowState(window, state);
     return DefWindowProcW(window, message, wParam, lParam);
 }
@@ -75,7 +72,7 @@ void FollowParent(HWND window) {
 // A message that names nothing the hand-over holds is not the object's, and changes nothing.
 LRESULT OnSetState(HWND window, UINT, WPARAM kind, LPARAM data) {
     KeyboardWindowState* state = WindowStateOf(window);
-    const KeyboardHandOver* handOver = state != nullptr ? state->handOver : nullptr;
+    const KeyboardHandOver* handOver = state != nullptr ? state->panel.handOver : nullptr;
     if (handOver == nullptr)
         return 0;
     switch (kind) {
@@ -85,7 +82,7 @@ LRESULT OnSetState(HWND window, UINT, WPARAM kind, LPARAM data) {
         break;
     case SetStateImInfo:
         if (data == reinterpret_cast<LPARAM>(&handOver->imInfo))
-            state->imInfo = handOver->imInfo;
+            state->panel.imInfo = handOver->imInfo;
         break;
     case SetStateFollowParent:
         FollowParent(window);
@@ -96,44 +93,24 @@ LRESULT OnSetState(HWND window, UINT, WPARAM kind, LPARAM data) {
     return 0;
 }
 
-// The keyboard in its normal look over the area, and the pressed key over it, in the same
-// geometry.
-void DrawWindow(HWND window, HDC dc, const RECT& area, int layout) {
-    const KeyboardWindowState* state = WindowStateOf(window);
-    if (state == nullptr)
-        return;
-    RECT client = {};
-    GetClientRect(window, &client);
-    NormalKeyboardPicture.Paint(dc, client, area, layout);
-    if (state->pressedKey != 0)
-        DrawKeyboard(dc, client, layout, state->pressedKey);
-}
+struct TimerEntry {
+    UINT_PTR Timer;
+    LRESULT (*Handler)(HWND);
+};
 
-// Draws the pressed key at once, into the window's DC, over the whole keyboard as a full paint
-// would draw it.
-void ShowPressedKey(HWND window) {
-    ReloadChangedSettings();
-    const int layout = UpdateWindowGeometry(window);
-    const WindowDc dc(window);
-    RECT client = {};
-    GetClientRect(window, &client);
-    DrawWindow(window, dc.DC(), client, layout);
-}
+const TimerEntry KeyboardTimerHandlers[] = {
+    {KeyRepeatTimer, RepeatHeldKey},
+    {PressedKeyTimer, ShowPressedKey},
+    {StripHoldTimer, OpenMenuOfHeldStrip},
+};
 
+// A tick of no timer of the window's changes nothing.
 LRESULT OnTimer(HWND window, UINT, WPARAM timer, LPARAM) {
-    switch (timer) {
-    case PressedKeyTimer: {
-        KillTimer(window, PressedKeyTimer);
-        const KeyboardWindowState* state = WindowStateOf(window);
-        if (state != nullptr && state->pressedKey != 0)
-            ShowPressedKey(window);
-        return 0;
+    for (const TimerEntry& entry : KeyboardTimerHandlers) {
+        if (entry.Timer == timer)
+            return entry.Handler(window);
     }
-    case StripHoldTimer:
-        return OpenMenuOfHeldStrip(window);
-    default:
-        return RepeatHeldKey(window, timer);
-    }
+    return 0;
 }
 
 const MessageEntry KeyboardMessages[] = {
@@ -171,30 +148,6 @@ HWND CreateKeyboardWindow(HWND panel, const KeyboardHandOver* handOver) {
                            client.bottom - client.top, panel,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(KeyboardWindowId)),
                            ModuleInstance, const_cast<KeyboardHandOver*>(handOver));
-}
-
-// The panel's answer to a size request comes before the paint begins: the window then has its
-// new size, and the paint draws for it.
-LRESULT PaintKeyboard(HWND window) {
-    KeyboardWindowState* state = WindowStateOf(window);
-    ReloadChangedSettings();
-    FollowKeyboardSize(window, *state);
-    const int layout = UpdateWindowGeometry(window);
-    RECT client = {};
-    GetClientRect(window, &client);
-    if (!NormalKeyboardPicture.Shows(client, layout))
-        InvalidateRect(window, nullptr, FALSE);
-    const PaintBracket paint(window);
-    DrawWindow(window, paint.DC(), paint.Area(), layout);
-    return 0;
-}
-
-void ShowPressedKeySoon(HWND window) {
-    SetTimer(window, PressedKeyTimer, USER_TIMER_MINIMUM, nullptr);
-}
-
-void CancelPressedKeyShow(HWND window) {
-    KillTimer(window, PressedKeyTimer);
 }
 
 LRESULT CALLBACK KeyboardWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -2,7 +2,7 @@
 
 #include "foundation/ScreenDpi.h"
 #include "foundation/Settings.h"
-#include "imserver/KeyboardAccessible.h"
+#include "foundation/SettingsReload.h"
 #include "keyboard/BuildKeyboards.h"
 #include "keyboard/Geometry.h"
 #include "keyboard/TextPage.h"
@@ -11,26 +11,23 @@ int AlternatePage = FirstPage;
 int CurrentLayout = -1;
 
 void TurnPage() {
-    if (AlternatePage == FirstPage)
-        AlternatePage = SecondPage;
-    else if (AlternatePage == SecondPage && HasSniplets(GetSettings()))
-        AlternatePage = TextPage;
-    else
-        AlternatePage = FirstPage;
+    AlternatePage = NextPage(AlternatePage, HasSniplets(GetSettings()));
+}
+
+void ReloadKeyboardSettings() {
+    ReloadChangedSettings();
+    AlternatePage = ShownPage(AlternatePage, HasSniplets(GetSettings()));
 }
 
 int UpdateWindowGeometry(HWND window) {
     // Between touches only: a held key's release is sent for the record of its press.
     const KeyboardWindowState* state = WindowStateOf(window);
-    if (state == nullptr || state->heldKey == 0)
+    if (state == nullptr || state->touch.heldKey == 0)
         UpdateDigitOrder();
     UpdateTextPage();
-    if (AlternatePage == TextPage && !HasSniplets(GetSettings()))
-        AlternatePage = FirstPage;
     RECT client = {};
     GetClientRect(window, &client);
     CurrentLayout = ComputeGeometry(client.left, client.top, client.right, client.bottom, 0,
                                     AlternatePage, WindowDpi(window));
-    NotifyKeysShown(window, CurrentLayout);
     return CurrentLayout;
 }

@@ -2,7 +2,8 @@
 
 #include "foundation/ScreenDpi.h"
 #include "foundation/Settings.h"
-#include "imserver/KeyboardWindow.h"
+#include "imserver/KeyboardTimers.h"
+#include "imserver/KeyboardWindowState.h"
 #include "imserver/PanelStates.h"
 #include "keyboard/Geometry.h"
 
@@ -30,9 +31,9 @@ bool Moved(const POINT& from, const POINT& to) {
     return std::abs(from.x - to.x) >= DragThreshold || std::abs(from.y - to.y) >= DragThreshold;
 }
 
-void Notify(KeyboardWindowState& state) {
-    if (state.callback != nullptr)
-        state.callback->SetImInfo(&state.imInfo);
+void Notify(PanelState& panel) {
+    if (panel.callback != nullptr)
+        panel.callback->SetImInfo(&panel.imInfo);
 }
 
 // The floating keyboard's panel size by the settings and the window's screen. The window's own
@@ -63,83 +64,78 @@ RECT FloatingRect(POINT topLeft, SIZE size, int dpi) {
     return {left, top, left + size.cx, top + size.cy};
 }
 
-bool Grab(HWND window, KeyboardWindowState& state, POINT point) {
+bool Grab(HWND window, DragState& drag, POINT point) {
     if (!OnStrip(point))
         return false;
     SetCapture(window);
-    state.dragging = 1;
-    state.grabPoint = point;
+    drag.dragging = true;
+    drag.grabPoint = point;
     ClientToScreen(window, &point);
-    state.grabScreenPoint = point;
+    drag.grabScreenPoint = point;
     SetTimer(window, StripHoldTimer, MenuHoldTime, nullptr);
     return true;
 }
 
 // A finger that drags is no hold.
-void Follow(HWND window, const KeyboardWindowState& state, POINT point) {
+void Follow(HWND window, const DragState& drag, POINT point) {
     ClientToScreen(window, &point);
-    if (Moved(state.grabScreenPoint, point))
+    if (Moved(drag.grabScreenPoint, point))
         KillTimer(window, StripHoldTimer);
 }
 
-void Drop(HWND window, KeyboardWindowState& state, POINT point) {
+void Drop(HWND window, DragState& drag, PanelState& panel, POINT point) {
     KillTimer(window, StripHoldTimer);
     ReleaseCapture();
-    state.dragging = 0;
+    drag.dragging = false;
     ClientToScreen(window, &point);
-    if (!Moved(state.grabScreenPoint, point))
+    if (!Moved(drag.grabScreenPoint, point))
         return;
-    const POINT topLeft = {point.x - state.grabPoint.x, point.y - state.grabPoint.y};
-    state.imInfo.rcSipRect = FloatingRect(topLeft, FloatingPanelSize(window), WindowDpi(window));
-    state.imInfo.fdwFlags = ShownFloating;
+    const POINT topLeft = {point.x - drag.grabPoint.x, point.y - drag.grabPoint.y};
+    panel.imInfo.rcSipRect = FloatingRect(topLeft, FloatingPanelSize(window), WindowDpi(window));
+    panel.imInfo.fdwFlags = ShownFloating;
     GetSettings().SipState = ShownFloating;
-    Notify(state);
+    Notify(panel);
 }
 
 // Docked at the bottom edge where the panel stood docked, as high as the keyboard type asks.
-bool Dock(HWND window, KeyboardWindowState& state, POINT point) {
+bool Dock(HWND window, DragState& drag, PanelState& panel, POINT point) {
     if (!OnStrip(point))
         return false;
     KillTimer(window, StripHoldTimer);
     ReleaseCapture();
-    state.dragging = 0;
-    state.imInfo.fdwFlags = ShownDocked;
+    drag.dragging = false;
+    panel.imInfo.fdwFlags = ShownDocked;
     GetSettings().SipState = ShownDocked;
-    const RECT& docked = state.dockedRect;
-    state.imInfo.rcSipRect = {docked.left, docked.bottom - DockedPanelHeight(window), docked.right,
+    const RECT& docked = panel.dockedRect;
+    panel.imInfo.rcSipRect = {docked.left, docked.bottom - DockedPanelHeight(window), docked.right,
                               docked.bottom};
-    Notify(state);
+    Notify(panel);
     return true;
-}
-
-bool Take(HWND window, KeyboardWindowState& state, UINT message, POINT point) {
-    switch (message) {
-    case WM_LBUTTONDOWN:
-        return Grab(window, state, point);
-    case WM_MOUSEMOVE:
-        if (state.dragging == 0)
-            return false;
-        Follow(window, state, point);
-        return true;
-    case WM_LBUTTONUP:
-        if (state.dragging == 0)
-            return false;
-        Drop(window, state, point);
-        return true;
-    case WM_LBUTTONDBLCLK:
-        return Dock(window, state, point);
-    default:
-        return false;
-    }
 }
 
 } // namespace
 
-bool HandleStripMouse(HWND window, KeyboardWindowState& state, UINT message, LPARAM lParam) {
-    if (!Take(window, state, message, PointOf(lParam)))
+bool HandleStripMouse(HWND window, DragState& drag, PanelState& panel, UINT message,
+                      LPARAM lParam) {
+    const POINT point = PointOf(lParam);
+    switch (message) {
+    case WM_LBUTTONDOWN:
+        return Grab(window, drag, point);
+    case WM_MOUSEMOVE:
+        if (!drag.dragging)
+            return false;
+        Follow(window, drag, point);
+        return true;
+    case WM_LBUTTONUP:
+        if (!drag.dragging)
+            return false;
+        Drop(window, drag, panel, point);
+        return true;
+    case WM_LBUTTONDBLCLK:
+        return Dock(window, drag, panel, point);
+    default:
         return false;
-    state.pressedKey = 0;
-    return true;
+    }
 }
 
 // The strip lets go first: the menu's own tracking takes the pointer, and the lift that follows
@@ -147,34 +143,34 @@ bool HandleStripMouse(HWND window, KeyboardWindowState& state, UINT message, LPA
 LRESULT OpenMenuOfHeldStrip(HWND window) {
     KillTimer(window, StripHoldTimer);
     KeyboardWindowState* state = WindowStateOf(window);
-    if (state == nullptr || state->dragging == 0)
+    if (state == nullptr || !state->drag.dragging)
         return 0; // lifted, or the touch was cancelled, as the tick came
-    state->dragging = 0;
+    state->drag.dragging = false;
     ReleaseCapture();
-    const POINT at = state->grabScreenPoint;
+    const POINT at = state->drag.grabScreenPoint;
     SendMessageW(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), MAKELPARAM(at.x, at.y));
     return 0;
 }
 
 // Before GetInfo the keyboard does not know how its panel stands, and asks nothing.
-void FollowKeyboardSize(HWND window, KeyboardWindowState& state) {
-    if (state.dragging != 0 || state.callback == nullptr || state.imInfo.cbSize == 0)
+void FollowKeyboardSize(HWND window, const DragState& drag, PanelState& panel) {
+    if (drag.dragging || panel.callback == nullptr || panel.imInfo.cbSize == 0)
         return;
-    RECT panel = {};
-    GetWindowRect(GetParent(window), &panel);
-    const RECT& asked = state.imInfo.rcSipRect;
+    RECT standing = {};
+    GetWindowRect(GetParent(window), &standing);
+    const RECT& asked = panel.imInfo.rcSipRect;
     RECT wanted = {};
-    if ((state.imInfo.fdwFlags & SIPF_DOCKED) != 0) {
+    if ((panel.imInfo.fdwFlags & SIPF_DOCKED) != 0) {
         const int height = DockedPanelHeight(window);
         if (height == asked.bottom - asked.top)
             return;
-        wanted = {panel.left, panel.bottom - height, panel.right, panel.bottom};
+        wanted = {standing.left, standing.bottom - height, standing.right, standing.bottom};
     } else {
         const SIZE size = FloatingPanelSize(window);
         if (size.cx == asked.right - asked.left && size.cy == asked.bottom - asked.top)
             return;
-        wanted = FloatingRect({panel.left, panel.top}, size, WindowDpi(window));
+        wanted = FloatingRect({standing.left, standing.top}, size, WindowDpi(window));
     }
-    state.imInfo.rcSipRect = wanted;
-    Notify(state);
+    panel.imInfo.rcSipRect = wanted;
+    Notify(panel);
 }

@@ -4,9 +4,8 @@
 
 #include "imserver/KeyboardWindowState.h"
 
-// Offered every mouse message before the keys. True when the strip takes it; it then also
-// clears the key highlight.
-bool HandleStripMouse(HWND window, KeyboardWindowState& state, UINT message, LPARAM lParam);
+// Offered every mouse message before the keys. True when the strip takes it.
+bool HandleStripMouse(HWND window, DragState& drag, PanelState& panel, UINT message, LPARAM lParam);
 
 // The strip's hold timer: a press held still that long opens the same menu as a right click on
 // the keyboard, at the press. Returns 0.
@@ -15,4 +14,4 @@ LRESULT OpenMenuOfHeldStrip(HWND window);
 // Asks the panel for the size of the keyboard the settings now give, when it differs from the
 // size last asked: docked, the type's height at the bottom edge where the panel stands; floating,
 // the floating size with the panel's top-left corner kept and the whole keyboard on the screen.
-void FollowKeyboardSize(HWND window, KeyboardWindowState& state);
+void FollowKeyboardSize(HWND window, const DragState& drag, PanelState& panel);

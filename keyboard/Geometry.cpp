@@ -77,6 +77,16 @@ int ShownKeyboardType(int keyboardType) {
     return keyboardType >= 0 && keyboardType < KeyboardTypeCount ? keyboardType : 0;
 }
 
+int NextPage(int page, bool hasTexts) {
+    if (page == FirstPage)
+        return SecondPage;
+    return page == SecondPage && hasTexts ? TextPage : FirstPage;
+}
+
+int ShownPage(int page, bool hasTexts) {
+    return page == TextPage && !hasTexts ? FirstPage : page;
+}
+
 int ComputeGeometry(int left, int top, int right, int bottom, int floating, int page, int dpi) {
     Settings& settings = GetSettings();
     KeyboardMetrics& metrics = settings.Metrics;

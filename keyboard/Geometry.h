@@ -25,6 +25,13 @@ int ScaledSize(int standardPixels);
 // The pages the page toggle steps through; the text page only while the user has texts.
 enum KeyboardPage { FirstPage = 0, SecondPage = 1, TextPage = 2 };
 
+// The page the page toggle turns to from `page`: the first page, the second page, then the text
+// page while the user has texts, and back to the first page.
+int NextPage(int page, bool hasTexts);
+
+// The page shown for `page`: without texts the keyboard leaves the text page for its first page.
+int ShownPage(int page, bool hasTexts);
+
 // The keyboard type shown for the KeyboardType setting: one outside the records counts as 0.
 int ShownKeyboardType(int keyboardType);
 

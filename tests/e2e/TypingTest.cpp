@@ -22,16 +22,6 @@ bool IsConsoleWindow(HWND window) {
            _wcsicmp(name.c_str() + name.size() - 11, L"conhost.exe") == 0;
 }
 
-TEST_F(Typing, PageToggleSwitchesBetweenHexLettersTabReturnAndTheLowerCaseOfTheOtherPage) {
-    ASSERT_NO_FATAL_FAILURE(StartSession(2));
-    Tap({{0, 4}, {1, 0}, {2, 5}, {1, 6}}); // A TAB F RET
-    EXPECT_TRUE(NotepadShows(L"A\tF\r\n"));
-    Tap({{0, 0}, {1, 1}, {2, 1}, {2, 0}, {1, 0}}); // page toggle, b h euro $
-    EXPECT_TRUE(NotepadShows(L"A\tF\r\nbh\x20AC$"));
-    Tap({{0, 0}, {0, 4}}); // page toggle, A
-    EXPECT_TRUE(NotepadShows(L"A\tF\r\nbh\x20AC$A"));
-}
-
 TEST_F(Typing, ShortcutKeysCopyPasteCutAndUndoThenHomeEuroAndDelete) {
     ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
     ASSERT_NO_FATAL_FAILURE(StartSession(1));

@@ -3,6 +3,7 @@
 // Other processes read the keys in the end-to-end tests.
 #include "tests/imserver/SelectedKeyboard.h"
 #include "tests/support/AccessibleReader.h"
+#include "tests/support/Rects.h"
 
 using ::testing::ElementsAre;
 
@@ -32,7 +33,7 @@ TEST_F(Accessible, TextKeysAreNamedByTheirTextsAndReadersHearOfPressesAndPages) 
         SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_STATECHANGE, nullptr, RecordEvent,
                         GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     events.clear();
-    TapCell(1, 0);
+    TapCell(0, 1);
     TapCell(0, 0);
     TapCell(0, 0);
     PumpMessages();
@@ -47,6 +48,38 @@ TEST_F(Accessible, TextKeysAreNamedByTheirTextsAndReadersHearOfPressesAndPages) 
     EXPECT_EQ(reader.Name(2), L"Tip 10 %");
     EXPECT_EQ(reader.Name(3), L"Gr\u00FC\u00DF");
     EXPECT_EQ(reader.At({100 + 240 - 3, 150 + 80 - 3}), CHILDID_SELF) << "an empty cell";
+}
+
+// Big numeric's keys as buttons in reading order, where they are drawn: a two-cell key is one
+// child ("Enter" in rows 2 and 3, "Space" in row 3), the handle strip comes last; the page
+// toggle's action turns the page and types nothing.
+TEST_F(Accessible, KeysAreButtonsInReadingOrderWhereTheyAreDrawnAndTheStripComesLast) {
+    ASSERT_NO_FATAL_FAILURE(Start({1, 0, 4, 0}));
+    const AccessibleReader reader(keyboard);
+    ASSERT_EQ(reader.Found, S_OK);
+    EXPECT_EQ(reader.Name(CHILDID_SELF), L"Plinkerpad");
+    EXPECT_EQ(reader.Role(CHILDID_SELF), ROLE_SYSTEM_CLIENT);
+    const struct {
+        LONG Child;
+        const wchar_t* Name;
+        RECT Face; // on the screen: the client's origin is (101, 151)
+    } keys[] = {{1, L"Next page", {112, 153, 132, 170}},
+                {27, L"Enter", {244, 191, 264, 227}},
+                {32, L"Space", {134, 210, 176, 227}},
+                {33, L"0", {178, 210, 198, 227}},
+                {38, L"Right", {310, 210, 330, 227}}};
+    for (const auto& key : keys) {
+        EXPECT_EQ(reader.Name(key.Child), key.Name);
+        EXPECT_EQ(reader.Role(key.Child), ROLE_SYSTEM_PUSHBUTTON) << key.Name;
+        EXPECT_EQ(reader.Location(key.Child), key.Face) << key.Name;
+    }
+    EXPECT_EQ(reader.Count(), 39);
+    EXPECT_EQ(reader.Name(39), L"Handle strip");
+    EXPECT_EQ(reader.Role(39), ROLE_SYSTEM_GRIP);
+    EXPECT_EQ(reader.Action(1), L"Press");
+    EXPECT_EQ(reader.Press(1), S_OK);
+    EXPECT_EQ(reader.Name(22), L"C");
+    EXPECT_EQ(callback.Calls, std::vector<std::string>{});
 }
 
 // The window's reference is the only one left after each query; once the window is gone, the

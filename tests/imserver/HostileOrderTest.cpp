@@ -84,7 +84,7 @@ protected:
         const KeyboardType& type = KeyboardTypes[settings.KeyboardType];
         for (int row = 0; row < type.Rows; ++row) {
             for (int column = 0; column < type.Columns; ++column) {
-                const RECT face = grid.Face(column, row);
+                const RECT face = grid.Face(row, column);
                 if (Pixel(face.left + 2, face.top + 2) == 0x000000)
                     return "a key is still shown pressed";
             }
@@ -147,7 +147,7 @@ TEST_F(HostileOrder, EveryHeldKeyIsReleasedOnceAndNothingOutlivesTheTouch) {
         EXPECT_EQ(LeftOver(), "");
         method->RegisterCallback(&callback);
         PumpMessages();
-        TapCell(2, 1); // plain taps type again
+        TapCell(1, 2); // plain taps type again
         EXPECT_EQ(callback.Calls.size(), c.Calls.size() + 2);
     }
 }
@@ -210,7 +210,7 @@ TEST_F(HostileOrder, ForgedMessagesChangeNothing) {
         IMINFO info = {};
         EXPECT_EQ(method->GetInfo(&info), S_OK);
         Repaint();
-        TapCell(1, 0);
+        TapCell(0, 1);
         // Backspace repeated once before the message.
         std::vector<std::string> expected = c.HoldBackspace ? Typed({{8, 8, 1}, {'7', '7', 1}})
                                                             : Typed({{'4', '4', 1}, {'7', '7', 1}});
@@ -230,7 +230,7 @@ TEST_F(HostileOrder, FinalReleaseCleansUpAndSelectSharesTheClass) {
     const HWND secondKeyboard = FindKeyboardWindow(otherPanel);
     second->Release();
     EXPECT_FALSE(IsWindow(secondKeyboard));
-    TapCell(1, 0); // the first object's keyboard lives on
+    TapCell(0, 1); // the first object's keyboard lives on
     EXPECT_EQ(callback.Calls, Typed({{'7', '7', 1}}));
     Do({FinalRelease});
     EXPECT_FALSE(IsWindow(keyboard));

@@ -12,16 +12,21 @@
 #include <functional>
 #include <memory>
 
+// A cell of the key grid.
+struct Cell {
+    int Row, Column;
+};
+
 // Where the keys of a docked keyboard belong at 96 DPI, worked out afresh from the keyboard-type
 // records.
 struct GridOracle {
     // A single-cell key's face as drawn with a shadow (flat: a pixel larger); a point inside.
-    RECT Face(int column, int row) const {
+    RECT Face(int row, int column) const {
         const int left = Margin + Strip + column * KeyWidth, top = Margin + row * KeyHeight;
         return {left, top, left + KeyWidth - Margin, top + KeyHeight - Margin};
     }
-    POINT Centre(int column, int row) const {
-        const RECT face = Face(column, row);
+    POINT Centre(int row, int column) const {
+        const RECT face = Face(row, column);
         return {(face.left + face.right + Margin) / 2, (face.top + face.bottom + Margin) / 2};
     }
     static constexpr int StripWidths[3] = {9, 14, 18}; // by key size
@@ -78,7 +83,7 @@ protected:
         Send(WM_LBUTTONDOWN, at);
         Send(WM_LBUTTONUP, at);
     }
-    void TapCell(int column, int row) { Tap(Grid().Centre(column, row)); }
+    void TapCell(int row, int column) { Tap(Grid().Centre(row, column)); }
     // Dispatches what arrives, one message at a time, until `done` holds or the time is up;
     // returns the keyboard's timer ticks among it.
     int PumpUntil(const std::function<bool()>& done, DWORD limitMs) {
