@@ -4,6 +4,7 @@
 // setting's.
 #include "bench/SizesBench.h"
 #include "bench/TapPathBench.h"
+#include "bench/EmptyPaint.h"
 #include "bench/Timing.h"
 #include "foundation/Settings.h"
 #include "tests/support/AccessibleReader.h"
@@ -134,16 +135,6 @@ void BenchLoadLargeSettings() {
 }
 
 LRESULT CALLBACK IdleWndProc(HWND, UINT, WPARAM, LPARAM) {
-    return 0;
-}
-
-// Paints nothing but validates: the cost of the paint cycle itself.
-LRESULT CALLBACK EmptyPaintWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT)
-        return DefWindowProcW(window, message, wParam, lParam);
-    PAINTSTRUCT paint;
-    BeginPaint(window, &paint);
-    EndPaint(window, &paint);
     return 0;
 }
 

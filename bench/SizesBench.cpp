@@ -1,5 +1,6 @@
 #include "bench/SizesBench.h"
 
+#include "bench/EmptyPaint.h"
 #include "bench/Timing.h"
 #include "foundation/OwnedHandle.h"
 #include "foundation/ScreenDpi.h"
@@ -88,19 +89,10 @@ std::pair<int, int> FloatingKeys(int keySize, int dpi) {
     return {small, settings.Metrics.KeyHeight};
 }
 
-LRESULT CALLBACK EmptyPaint(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_PAINT)
-        return DefWindowProcW(window, message, wParam, lParam);
-    PAINTSTRUCT paint;
-    BeginPaint(window, &paint);
-    EndPaint(window, &paint);
-    return 0;
-}
-
 const wchar_t* BareClass() {
     static const wchar_t* const name = [] {
         WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = EmptyPaint;
+        windowClass.lpfnWndProc = EmptyPaintWndProc;
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
         windowClass.lpszClassName = L"PlinkerpadBenchBare";

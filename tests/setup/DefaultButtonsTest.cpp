@@ -144,13 +144,16 @@ void TapEveryControl(HWND dialog, const RECT& desktop, const std::wstring& endin
 }
 
 // The Help button starts the help viewer where the device has it, once an end-to-end test has
-// put it there: none is left behind in the prefix, where it would hold its program file.
+// put it there: none is left behind in the prefix, where it would hold its program file, nor on
+// the screen, where it would take the next click.
 void CloseHelpViewer() {
     if (GetFileAttributesW(L"C:\\windows\\PegHelp.exe") == INVALID_FILE_ATTRIBUTES)
         return;
     HWND help = nullptr;
-    if (PumpUntil([&] { return (help = FindWindowW(L"PegHelpWnd", nullptr)) != nullptr; }))
-        PostMessageW(help, WM_CLOSE, 0, 0);
+    if (!PumpUntil([&] { return (help = FindWindowW(L"PegHelpWnd", nullptr)) != nullptr; }))
+        return;
+    PostMessageW(help, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindow(help); })) << "the help viewer stays open";
 }
 
 // The middle of the caption's close box, found by asking the window what lies where.
