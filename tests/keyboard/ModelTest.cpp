@@ -107,46 +107,14 @@ TEST_F(Model, EachLabelTypesShowsAndIsNamedAsItsWordSays) {
 // Every key of every page has a name of its own, and exactly the editing keys repeat. Big
 // numeric's first page has nearly every word.
 TEST_F(Model, EveryKeyIsNamedAndOnlyTheEditingKeysRepeat) {
-    const wchar_t* const bigNumeric[] = {L"Next page",
-                                         L"Semicolon",
-                                         L"Colon",
-                                         L"7",
-                                         L"8",
-                                         L"9",
-                                         L"Plus",
-                                         L"Slash",
-                                         L"Equals",
-                                         L"Backspace",
-                                         L"Tab",
-                                         L"Euro sign",
-                                         L"Dollar sign",
-                                         L"4",
-                                         L"5",
-                                         L"6",
-                                         L"Minus",
-                                         L"Asterisk",
-                                         L"Left parenthesis",
-                                         L"Right parenthesis",
-                                         L"Less than",
-                                         L"Left bracket",
-                                         L"Right bracket",
-                                         L"1",
-                                         L"2",
-                                         L"3",
-                                         L"Enter",
-                                         L"Home",
-                                         L"Up",
-                                         L"End",
-                                         L"Greater than",
-                                         L"Space",
-                                         L"Space",
-                                         L"0",
-                                         L"Decimal separator",
-                                         L"Comma",
-                                         L"Enter",
-                                         L"Left",
-                                         L"Down",
-                                         L"Right"};
+    // clang-format off
+    const wchar_t* const bigNumeric[] = {
+        L"Next page", L"Semicolon", L"Colon", L"7", L"8", L"9", L"Plus", L"Slash", L"Equals",
+        L"Backspace", L"Tab", L"Euro sign", L"Dollar sign", L"4", L"5", L"6", L"Minus", L"Asterisk",
+        L"Left parenthesis", L"Right parenthesis", L"Less than", L"Left bracket", L"Right bracket",
+        L"1", L"2", L"3", L"Enter", L"Home", L"Up", L"End", L"Greater than", L"Space", L"Space",
+        L"0", L"Decimal separator", L"Comma", L"Enter", L"Left", L"Down", L"Right"};
+    // clang-format on
     for (int slot = 0; slot < SlotsPerLayout; ++slot)
         EXPECT_EQ(KeyName(PagesPerType * 4, slot), bigNumeric[slot]) << slot;
     const std::set<std::wstring> editing = {L"Backspace", L"Delete", L"Left",
